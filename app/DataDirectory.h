@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class Settings;
+
+// True when something exists at the path; one trailing separator is ignored.
+bool PathExists(const QString &path);
+
+// The per-user application data folder, created when missing, without a trailing separator.
+QString DefaultDataDirectory();
+
+// The data directory from the settings; when it is empty or names nothing that exists,
+// the default folder, which is then written back to the settings.
+QString ResolveDataDirectory(Settings &settings);
+
+// Picture paths must fit the album record's 255-byte path field, with the longest
+// picture file name ("/p9999.bmp") appended.
+bool DataDirectoryFitsRecords(const QString &dataDir);

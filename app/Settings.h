@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+
+// The per-user settings: "Directories/DataDir", "Parameters/Gray Level", "Parameters/Contrast".
+class Settings {
+public:
+    Settings();
+
+    QString dataDir() const;                 // empty when absent
+    void setDataDir(const QString &dir);
+    int grayLevel() const;                   // 1 when absent or not a number
+    void setGrayLevel(int level);
+    int contrast() const;                    // 0 when absent or not a number
+    void setContrast(int contrast);
+
+    // False when the settings file could not be written.
+    bool sync();
+
+private:
+    int readInt(const QString &key, int fallback) const;
+
+    QSettings m_store;
+};

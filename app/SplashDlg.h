@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDialog>
+
+// The start-up picture: closes itself after three seconds, or at once on Escape or Enter.
+class CSplashDlg : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kTimerId = 1;          // the splash's only timer
+    static constexpr int kDisplayMilliseconds = 3000;
+    static constexpr int kPictureControlId = -1;
+
+    explicit CSplashDlg(QWidget *parent = nullptr);
+
+protected:
+    void timerEvent(QTimerEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    int m_timer = 0;
+};

@@ -1,0 +1,10 @@
+#include "app/AlbumApp.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    CAlbumApp theApp;
+    return theApp.InitInstance();
+}
