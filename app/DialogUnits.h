@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QRect>
 
+class QWidget;
+
 // Dialog layouts are given in dialog units of the 8-point dialog font at 96 dpi:
 // one unit is 6/4 pixel across and 13/8 pixel down, rounded like MulDiv.
 constexpr int DialogUnitsToPixelsX(int units) { return (units * 6 + 2) / 4; }
@@ -16,5 +18,9 @@ inline QRect DialogRect(int x, int y, int width, int height)
                  DialogUnitsToPixelsY(y + height) - top);
 }
 
-// The system's sans-serif font at 8 points, the font every dialog is laid out for.
+// The sans-serif font at 8 points that every dialog is laid out for.
 QFont DialogFont();
+
+// Widens a control whose text the style draws wider than its template place (a radio
+// button's indicator takes more room than it once did), keeping its position.
+void WidenToFitText(QWidget *control);

@@ -19,6 +19,7 @@ constexpr int AboutDialog = 137;
 
 inline constexpr const char *kSplashBitmapPath = ":/res/splash.png";
 inline constexpr const char *kLogoBitmapPath = ":/res/logo.png";
+inline constexpr const char *kHelpPageUrl = "qrc:/res/help.html";
 
 // The application icon at every size it is drawn in.
 QIcon ApplicationIcon();

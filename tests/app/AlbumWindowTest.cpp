@@ -1,3 +1,4 @@
+#include "AlbumWindowFixture.h"
 #include "album/AlbumDlg.h"
 #include "album/AlbumFile.h"
 #include "album/PreviewPanel.h"
@@ -20,88 +21,10 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-PhotoRecord makeRecord(const QString &name, const QString &path, int gray)
-{
-    PhotoRecord record{};
-    EXPECT_TRUE(SetRecordName(record, name));
-    EXPECT_TRUE(SetRecordPath(record, path));
-    record.grayLevel = gray;
-    return record;
-}
-
-std::vector<PhotoRecord> numberedRecords(const TempDir &dir, int count)
-{
-    std::vector<PhotoRecord> records;
-    for (int i = 0; i < count; ++i)
-        records.push_back(makeRecord(QStringLiteral("Photo %1").arg(i),
-                                     dir.file(QStringLiteral("p%1.bmp").arg(i)), 1 + i % 2));
-    return records;
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QStringList namesInFile(const QString &dataDir)
-{
-    QStringList names;
-    for (const PhotoRecord &record : ReadAlbumFile(AlbumFilePath(dataDir)).records)
-        names << RecordName(record);
-    return names;
-}
-
-// Shows the album window the way the program does, ending the splash at once.
-class AlbumWindowTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        QSettings(QStringLiteral("Quillmere"), QStringLiteral("Vellumo")).clear();
-        Settings settings;
-        settings.setDataDir(m_data.path());
-        settings.sync();
-    }
-
-    void writeAlbum(const std::vector<PhotoRecord> &records)
-    {
-        ASSERT_TRUE(WriteAlbumFile(AlbumFilePath(m_data.path()), records));
-    }
-
-    void open(CAlbumDlg &dlg)
-    {
-        QTimer closer;
-        QObject::connect(&closer, &QTimer::timeout, [] {
-            if (auto *splash = qobject_cast<CSplashDlg *>(QApplication::activeModalWidget()))
-                splash->done(0);
-        });
-        closer.start(5);
-        dlg.show();
-        closer.stop();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
-        QApplication::processEvents();
-    }
-
-    static QListWidget *list(CAlbumDlg &dlg) { return dlg.findChild<QListWidget *>("1005"); }
-    static QPushButton *button(CAlbumDlg &dlg, int id)
-    {
-        return dlg.findChild<QPushButton *>(QString::number(id));
-    }
-    static QAction *menuItem(CAlbumDlg &dlg, int id)
-    {
-        return dlg.findChild<QAction *>(QString::number(id));
-    }
-
-    TempDir m_data;
-};
-
-} // namespace
 
 TEST_F(AlbumWindowTest, ListsTheAlbumWithTheFirstPhotoSelected)
 {
-    writeAlbum(numberedRecords(m_data, 3));
+    writeAlbum(NumberedRecords(m_data, 3));
     CAlbumDlg dlg;
     open(dlg);
     EXPECT_EQ(dlg.windowTitle(), "Vellumo 1.1 Album Creator");
@@ -121,38 +44,38 @@ TEST_F(AlbumWindowTest, ListsTheAlbumWithTheFirstPhotoSelected)
 
 TEST_F(AlbumWindowTest, ExitWritesTheAlbumInListOrder)
 {
-    writeAlbum(numberedRecords(m_data, 3));
+    writeAlbum(NumberedRecords(m_data, 3));
     CAlbumDlg dlg;
     open(dlg);
     QListWidget *items = list(dlg);
     items->insertItem(0, items->takeItem(2));
     QTest::mouseClick(button(dlg, AlbumId::Exit), Qt::LeftButton);
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
-    EXPECT_EQ(namesInFile(m_data.path()), QStringList({"Photo 2", "Photo 0", "Photo 1"}));
+    EXPECT_EQ(NamesInFile(m_data.path()), QStringList({"Photo 2", "Photo 0", "Photo 1"}));
 }
 
 TEST_F(AlbumWindowTest, CloseBoxSavesButEscapeDoesNot)
 {
-    writeAlbum(numberedRecords(m_data, 2));
-    const QByteArray before = fileBytes(AlbumFilePath(m_data.path()));
+    writeAlbum(NumberedRecords(m_data, 2));
+    const QByteArray before = FileBytes(AlbumFilePath(m_data.path()));
     {
         CAlbumDlg dlg;
         open(dlg);
         delete list(dlg)->takeItem(0);
         QTest::keyClick(&dlg, Qt::Key_Escape);
         EXPECT_EQ(dlg.result(), QDialog::Rejected);
-        EXPECT_EQ(fileBytes(AlbumFilePath(m_data.path())), before);
+        EXPECT_EQ(FileBytes(AlbumFilePath(m_data.path())), before);
     }
     CAlbumDlg dlg;
     open(dlg);
     delete list(dlg)->takeItem(0);
     dlg.close();
-    EXPECT_EQ(namesInFile(m_data.path()), QStringList({"Photo 1"}));
+    EXPECT_EQ(NamesInFile(m_data.path()), QStringList({"Photo 1"}));
 }
 
 TEST_F(AlbumWindowTest, FailedSaveShowsTheErrorMessage)
 {
-    writeAlbum(numberedRecords(m_data, 2));
+    writeAlbum(NumberedRecords(m_data, 2));
     const QString album = AlbumFilePath(m_data.path());
     MessageBoxRecorder messages;
     CAlbumDlg dlg;
@@ -171,9 +94,9 @@ TEST_F(AlbumWindowTest, FailedSaveShowsTheErrorMessage)
 
 TEST_F(AlbumWindowTest, OversizedAlbumLoadsTheFirstHundredAndKeepsTheFile)
 {
-    writeAlbum(numberedRecords(m_data, 103));
+    writeAlbum(NumberedRecords(m_data, 103));
     const QString album = AlbumFilePath(m_data.path());
-    const QByteArray original = fileBytes(album);
+    const QByteArray original = FileBytes(album);
     MessageBoxRecorder messages;
     CAlbumDlg dlg;
     open(dlg);
@@ -184,8 +107,8 @@ TEST_F(AlbumWindowTest, OversizedAlbumLoadsTheFirstHundredAndKeepsTheFile)
     EXPECT_FALSE(menuItem(dlg, AlbumId::MenuAddFromFile)->isEnabled());
 
     ASSERT_TRUE(dlg.SaveAlbum());
-    EXPECT_EQ(fileBytes(album + ".bak"), original);
-    EXPECT_EQ(fileBytes(album).size(), 12 + 280 * 100);
+    EXPECT_EQ(FileBytes(album + ".bak"), original);
+    EXPECT_EQ(FileBytes(album).size(), 12 + 280 * 100);
     EXPECT_EQ(messages.shown().size(), 1u);
 }
 

@@ -54,8 +54,9 @@ QStringList ClippedTexts(const QWidget *root)
             needed = button->fontMetrics().size(Qt::TextShowMnemonic, button->text())
                      + QSize(margin, 0);
         } else {
-            // Radio buttons and check boxes: indicator, spacing and text, as the style lays them out.
-            needed = button->sizeHint();
+            // Radio buttons and check boxes: indicator, spacing and text across, as the style
+            // lays them out; one line of text down (the hint adds room for a focus frame).
+            needed = QSize(button->sizeHint().width(), button->fontMetrics().height());
         }
         if (needed.width() > has.width() || needed.height() > has.height())
             clipped << describe(withoutMnemonics(button->text()), needed, has);

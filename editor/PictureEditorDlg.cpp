@@ -1,0 +1,277 @@
+#include "editor/PictureEditorDlg.h"
+
+#include "app/DialogUnits.h"
+#include "app/MessageBox.h"
+#include "app/Settings.h"
+#include "editor/CropFrame.h"
+#include "editor/HandheldRender.h"
+#include "editor/NameDlg.h"
+#include "editor/PictureStore.h"
+#include "res/Resources.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+
+namespace {
+
+QLabel *addText(QWidget *parent, const QString &text, const QRect &place)
+{
+    auto *label = new QLabel(text, parent);
+    label->setGeometry(place);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+// Group boxes and frames are drawn behind the controls they surround.
+void addGroup(QWidget *parent, const QString &title, const QRect &place)
+{
+    auto *group = new QGroupBox(title, parent);
+    group->setGeometry(place);
+    group->lower();
+}
+
+// A sunken border around a control whose client area is exactly side by side pixels.
+QRect clientArea(const QRect &templatePlace, int border, int side)
+{
+    return QRect(templatePlace.topLeft() + QPoint(border, border), QSize(side, side));
+}
+
+} // namespace
+
+CPictureEditorDlg::CPictureEditorDlg(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QString::number(ResourceId::PictureEditorDialog));
+    setFont(DialogFont());
+    setWindowTitle(QStringLiteral("Vellumo Picture Editor"));
+    setSizeGripEnabled(true);
+    resize(DialogRect(0, 0, 404, 271).size());
+    buildControls();
+}
+
+CPictureEditorDlg::~CPictureEditorDlg() = default;
+
+void CPictureEditorDlg::buildControls()
+{
+    constexpr int border = 2;
+    // Template order, which is also the tab order.
+    auto *save = new QPushButton(QStringLiteral("&Save"), this);
+    save->setObjectName(QString::number(EditorId::Save));
+    save->setGeometry(DialogRect(350, 253, 50, 14));
+    save->setDefault(true);
+    connect(save, &QPushButton::clicked, this, &CPictureEditorDlg::accept);
+
+    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QString::number(EditorId::Cancel));
+    cancel->setGeometry(DialogRect(292, 253, 50, 14));
+    cancel->setAutoDefault(false);
+    connect(cancel, &QPushButton::clicked, this, &CPictureEditorDlg::reject);
+
+    const QRect cropPlace = DialogRect(16, 7, 160, 148);
+    auto *cropBorder = new QFrame(this);
+    cropBorder->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    cropBorder->setLineWidth(border);
+    cropBorder->setGeometry(QRect(cropPlace.topLeft(),
+                                  QSize(kControlClientSide + 2 * border, kControlClientSide + 2 * border)));
+    m_cropFrame = new CCropFrame(this);
+    m_cropFrame->setObjectName(QString::number(EditorId::CropArea));
+    m_cropFrame->setGeometry(clientArea(cropPlace, border, kControlClientSide));
+
+    m_previewControl = new QLabel(this);
+    m_previewControl->setObjectName(QString::number(EditorId::Preview));
+    m_previewControl->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_previewControl->setLineWidth(border);
+    m_previewControl->setAlignment(Qt::AlignCenter);
+    m_previewControl->setGeometry(QRect(DialogRect(227, 7, 160, 148).topLeft(),
+                                        QSize(kControlClientSide + 2 * border,
+                                              kControlClientSide + 2 * border)));
+
+    addText(this, QStringLiteral("Move the frame around to create the Vellumo picture you want."),
+            DialogRect(12, 177, 163, 20));
+    addText(this, QStringLiteral("Choose the best gray-scale for your handheld."),
+            DialogRect(12, 204, 163, 8));
+    addText(this, QStringLiteral("Adjust the contrast to make the clearest picture."),
+            DialogRect(12, 226, 163, 8));
+
+    m_gray16Button = new QRadioButton(QStringLiteral("16-Level Gray (Palm IIIe, Palm IIIx, Palm V only)"), this);
+    m_gray16Button->setObjectName(QString::number(EditorId::Gray16));
+    m_gray16Button->setGeometry(DialogRect(224, 176, 165, 10));
+    connect(m_gray16Button, &QRadioButton::clicked, this, &CPictureEditorDlg::OnGray16);
+
+    m_gray4Button = new QRadioButton(QStringLiteral("4-Level Gray (PalmPilot, Palm III)"), this);
+    m_gray4Button->setObjectName(QString::number(EditorId::Gray4));
+    m_gray4Button->setGeometry(DialogRect(224, 189, 118, 10));
+    connect(m_gray4Button, &QRadioButton::clicked, this, &CPictureEditorDlg::OnGray4);
+    WidenToFitText(m_gray16Button);
+    WidenToFitText(m_gray4Button);
+
+    addText(this, QStringLiteral("Low"), DialogRect(229, 225, 14, 8));
+    m_slider = new QSlider(Qt::Horizontal, this);
+    m_slider->setObjectName(QString::number(EditorId::Contrast));
+    m_slider->setGeometry(DialogRect(249, 222, 120, 15));
+    m_slider->setTickPosition(QSlider::NoTicks);
+    m_slider->installEventFilter(this);
+    addText(this, QStringLiteral("High"), DialogRect(373, 225, 16, 8));
+
+    addGroup(this, QStringLiteral("Contrast"), DialogRect(213, 210, 187, 34));
+    addGroup(this, QStringLiteral("Gray-scale"), DialogRect(213, 165, 187, 39));
+    addGroup(this, QStringLiteral("Instructions"), DialogRect(3, 165, 187, 79));
+    cropBorder->lower();
+}
+
+void CPictureEditorDlg::setVisible(bool visible)
+{
+    // The caller fills m_source after construction, so set up when the editor first shows.
+    if (visible && !m_initialised) {
+        m_initialised = true;
+        OnInitDialog();
+    }
+    QDialog::setVisible(visible);
+}
+
+bool CPictureEditorDlg::OnInitDialog()
+{
+    Settings settings;
+    m_contrast = settings.contrast();
+    m_slider->setRange(-1000, 1000);
+    m_slider->setTickInterval(100);
+    m_slider->setPageStep(100);
+    // A stored contrast outside the range is rendered as stored; the slider shows the nearer end.
+    m_slider->setValue(m_contrast);
+
+    m_grayLevel = settings.grayLevel();
+    if (m_grayLevel == 2)
+        m_gray16Button->setChecked(true);
+    else
+        m_gray4Button->setChecked(true);
+
+    ScaleToFit();
+    return true;
+}
+
+void CPictureEditorDlg::ScaleToFit()
+{
+    const QSize control = m_cropFrame->size();
+    const ViewGeometry view =
+        ComputeViewGeometry(QSize(m_source.GetWidth(), m_source.GetHeight()), control);
+    m_cropFrame->m_scale = view.placement.scale;
+    m_cropFrame->m_offsetX = view.placement.offsetX;
+    m_cropFrame->m_offsetY = view.placement.offsetY;
+
+    m_view = m_source;
+    m_view.Size(view.scaledSize.width(), view.scaledSize.height());
+    m_background = OnBlackCanvas(m_view, control, view.scaledSize,
+                                 QPoint(view.placement.offsetX, view.placement.offsetY));
+    m_cropFrame->SetBackground(QPixmap::fromImage(m_background.ToQImage()));
+
+    const CropRect &b = view.bounds;
+    m_cropFrame->SetBounds(b.left, b.top, b.right, b.bottom);
+    const CropRect &f = view.initialFrame;
+    m_cropFrame->SetFrame(f.left, f.top, f.right, f.bottom);
+    RenderPreview(f);
+}
+
+void CPictureEditorDlg::RenderPreview(CropRect frame)
+{
+    const ViewPlacement placement{m_cropFrame->m_scale, m_cropFrame->m_offsetX,
+                                  m_cropFrame->m_offsetY};
+    const std::optional<HandheldPicture> rendered =
+        RenderHandheld(m_source, frame, placement, m_grayLevel, m_contrast);
+    // A frame that covers no source pixels keeps the last result and preview.
+    if (!rendered)
+        return;
+    m_result = rendered->picture;
+    m_preview = ComposePreview(m_result, m_previewControl->contentsRect().size());
+    m_previewControl->setPixmap(QPixmap::fromImage(m_preview.ToQImage()));
+}
+
+void CPictureEditorDlg::OnGray16()
+{
+    m_grayLevel = 2;
+    RenderPreview(m_cropFrame->GetFrame());
+}
+
+void CPictureEditorDlg::OnGray4()
+{
+    m_grayLevel = 1;
+    RenderPreview(m_cropFrame->GetFrame());
+}
+
+void CPictureEditorDlg::OnHScroll(int code)
+{
+    if (code != kEndTrack)
+        return;
+    const int position = m_slider->value();
+    if (position == m_contrast)
+        return;
+    m_contrast = position;
+    RenderPreview(m_cropFrame->GetFrame());
+}
+
+bool CPictureEditorDlg::eventFilter(QObject *watched, QEvent *event)
+{
+    // A slider movement ends when the mouse button or the key is let go; the value has
+    // changed by then, so the render sees the final position.
+    if (watched == m_slider) {
+        const bool keyUp = event->type() == QEvent::KeyRelease
+                           && !static_cast<QKeyEvent *>(event)->isAutoRepeat();
+        if (keyUp || event->type() == QEvent::MouseButtonRelease) {
+            const bool handled = QDialog::eventFilter(watched, event);
+            QMetaObject::invokeMethod(this, [this] { OnHScroll(kEndTrack); }, Qt::QueuedConnection);
+            return handled;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CPictureEditorDlg::WriteSettings()
+{
+    Settings settings;
+    settings.setGrayLevel(m_grayLevel);
+    settings.setContrast(m_contrast);
+    settings.sync();
+}
+
+void CPictureEditorDlg::reject()
+{
+    const MessageAnswer answer =
+        ShowMessageBox(this, QStringLiteral("Should I discard the new picture?"),
+                       QStringLiteral("Cancel"), MessageButtons::YesNo);
+    if (answer != MessageAnswer::Yes)
+        return;
+    WriteSettings();
+    QDialog::reject();
+}
+
+void CPictureEditorDlg::accept()
+{
+    CNameDlg prompt(this);
+    prompt.m_title = QStringLiteral("Picture Name");
+    prompt.m_name = QStringLiteral("New Picture");
+    prompt.m_prompt = QStringLiteral("Enter a name for the new picture.  Maximum 15 characters.");
+    if (prompt.exec() != QDialog::Accepted)
+        return;
+    m_name = prompt.m_name;
+    if (!SavePicture())
+        return;
+    WriteSettings();
+    QDialog::accept();
+}
+
+bool CPictureEditorDlg::SavePicture()
+{
+    const PictureSaveResult saved = SaveNewPicture(m_result, m_dataDir);
+    if (saved.error != PictureSaveError::None) {
+        ShowMessageBox(this, PictureSaveErrorText(saved, m_dataDir), QStringLiteral("Error"));
+        return false;
+    }
+    m_path = saved.path;
+    return true;
+}

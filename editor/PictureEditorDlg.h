@@ -1,0 +1,76 @@
+#pragma once
+
+#include "editor/CropFrameOwner.h"
+#include "imaging/Bitmap.h"
+
+#include <QDialog>
+#include <QString>
+
+class CCropFrame;
+class QLabel;
+class QRadioButton;
+class QSlider;
+
+// Control ids of the picture editor.
+namespace EditorId {
+constexpr int Save = 1;
+constexpr int Cancel = 2;
+constexpr int CropArea = 1011;
+constexpr int Preview = 1014;
+constexpr int Contrast = 1015;
+constexpr int Gray16 = 1016;
+constexpr int Gray4 = 1017;
+} // namespace EditorId
+
+// Turns one incoming picture into a handheld picture: the whole picture with a crop frame
+// on the left, the 160 by 160 gray result on the right, the gray depth and the contrast
+// below. The caller sets m_source (and m_dataDir) before running it; after OK, m_name,
+// m_path and m_grayLevel describe the picture file written.
+class CPictureEditorDlg : public QDialog, public CropFrameOwner {
+    Q_OBJECT
+public:
+    static constexpr int kEndTrack = 8;          // the end of a slider movement
+    static constexpr int kControlClientSide = 236;
+
+    explicit CPictureEditorDlg(QWidget *parent = nullptr);
+    ~CPictureEditorDlg() override;
+
+    void setVisible(bool visible) override;
+    void RenderPreview(CropRect frame) override;
+
+    ImgBitmap m_source;
+    QString m_path;
+    int m_grayLevel = 0;
+    QString m_name;
+    QRadioButton *m_gray16Button = nullptr;
+    int m_contrast = 0;
+    ImgBitmap m_result;
+    ImgBitmap m_preview;
+    ImgBitmap m_background;
+    ImgBitmap m_view;
+    CCropFrame *m_cropFrame = nullptr;
+
+    QString m_dataDir;   // where Save writes the picture file, used exactly as given
+
+public slots:
+    void OnGray16();
+    void OnGray4();
+    void OnHScroll(int code);
+    void accept() override;   // "&Save"
+    void reject() override;   // "Cancel", Escape and the close box
+
+protected:
+    bool OnInitDialog();
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void ScaleToFit();
+    bool SavePicture();
+    void WriteSettings();
+
+    QRadioButton *m_gray4Button = nullptr;
+    QSlider *m_slider = nullptr;
+    QLabel *m_previewControl = nullptr;
+    bool m_initialised = false;
+};
