@@ -10,6 +10,7 @@
 #include "app/SplashDlg.h"
 #include "album/HelpWindow.h"
 #include "editor/NameDlg.h"
+#include "editor/PictureEditorDlg.h"
 #include "editor/PictureStore.h"
 #include "editor/HandheldRender.h"
 #include "imaging/ImagingLibrary.h"
@@ -40,8 +41,13 @@ CAlbumDlg::CAlbumDlg(QWidget *parent)
     setFont(DialogFont());
     setWindowTitle(QStringLiteral("Vellumo Album Creator"));
     setSizeGripEnabled(true);
+    setAcceptDrops(true);
     buildControls();
     buildMenu();
+    connectCommand(AlbumId::AddPhoto, AlbumId::MenuAddFromFile, &CAlbumDlg::OnAddPhotoFromFile);
+    connect(menuAction(AlbumId::MenuPaste), &QAction::triggered, this, &CAlbumDlg::OnPasteFromClipboard);
+    connect(menuAction(AlbumId::MenuScan), &QAction::triggered, this, &CAlbumDlg::OnScanPhoto);
+    connect(menuAction(AlbumId::MenuCapture), &QAction::triggered, this, &CAlbumDlg::OnCapturePhoto);
     connectCommand(AlbumId::RemovePhoto, AlbumId::MenuRemove, &CAlbumDlg::OnRemovePhoto);
     connectCommand(AlbumId::RenamePhoto, AlbumId::MenuRename, &CAlbumDlg::OnRenamePhoto);
     connectCommand(AlbumId::MoveUp, AlbumId::MenuMoveUp, &CAlbumDlg::OnMoveUp);
@@ -62,8 +68,12 @@ void CAlbumDlg::connectCommand(int buttonId, int menuId, void (CAlbumDlg::*handl
 {
     connect(m_client->findChild<QPushButton *>(QString::number(buttonId)), &QPushButton::clicked,
             this, handler);
-    connect(m_menuBar->findChild<QAction *>(QString::number(menuId)), &QAction::triggered, this,
-            handler);
+    connect(menuAction(menuId), &QAction::triggered, this, handler);
+}
+
+QAction *CAlbumDlg::menuAction(int id) const
+{
+    return m_menuBar->findChild<QAction *>(QString::number(id));
 }
 
 void CAlbumDlg::buildControls()
@@ -261,6 +271,14 @@ int CAlbumDlg::AddPhoto(QString name, QString path, int grayLevel)
     return 1;
 }
 
+bool CAlbumDlg::RunEditor(CPictureEditorDlg &editor)
+{
+    editor.m_dataDir = m_dataDir;
+    if (editor.exec() != QDialog::Accepted)
+        return false;
+    return AddPhoto(editor.m_name, editor.m_path, editor.m_grayLevel) != 0;
+}
+
 int CAlbumDlg::selection() const
 {
     for (int row = 0; row < m_list->count(); ++row) {
@@ -291,10 +309,11 @@ void CAlbumDlg::UpdateControls()
     m_flags = states.flags;
     if (!states.updateMenu)
         return;
-    auto action = [this](int id) { return m_menuBar->findChild<QAction *>(QString::number(id)); };
-    action(AlbumId::MenuAddFromFile)->setEnabled(m_flags.canAdd);
-    action(AlbumId::MenuRemove)->setEnabled(m_flags.canRemove);
-    action(AlbumId::MenuRename)->setEnabled(m_flags.canRename);
+    // Every way of adding a photo is greyed together once the table is full.
+    for (int id : {AlbumId::MenuAddFromFile, AlbumId::MenuPaste, AlbumId::MenuScan, AlbumId::MenuCapture})
+        menuAction(id)->setEnabled(m_flags.canAdd);
+    menuAction(AlbumId::MenuRemove)->setEnabled(m_flags.canRemove);
+    menuAction(AlbumId::MenuRename)->setEnabled(m_flags.canRename);
 }
 
 void CAlbumDlg::ShowSelectedPicture()

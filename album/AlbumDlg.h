@@ -3,6 +3,7 @@
 #include "album/ControlStates.h"
 #include "album/RecordTable.h"
 #include "imaging/Bitmap.h"
+#include "sources/ScanSession.h"
 
 #include <QDialog>
 #include <QIcon>
@@ -14,6 +15,7 @@ class QListWidget;
 class QListWidgetItem;
 class QMenuBar;
 class QPushButton;
+class CPictureEditorDlg;
 class HelpWindow;
 class PreviewPanel;
 
@@ -59,8 +61,16 @@ public:
     const QString &dataDir() const { return m_dataDir; }
     const RecordTable &records() const { return m_records; }
 
+    // The scanner command's stand-ins for tests; the real dialogs when left empty.
+    ScanOptions m_scanOptions;
+    ScanHooks m_scanHooks;
+
 public slots:
     void OnOK();
+    void OnAddPhotoFromFile();
+    void OnPasteFromClipboard();
+    void OnScanPhoto();
+    void OnCapturePhoto();
     void OnRemovePhoto();
     void OnRenamePhoto();
     void OnMoveUp();
@@ -72,6 +82,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private slots:
     void OnItemChanged();
@@ -83,10 +95,15 @@ private:
     void buildMenu();
     QPushButton *addButton(int id, const QString &text, const QRect &place);
     QAction *addMenuItem(class QMenu *menu, int id, const QString &text);
+    // Loads the file into a new editor and, when the user saves there, adds and saves.
+    bool AddPhotoFromFile(const QString &file);
+    // Runs the editor on this album's data directory; true when a photo was added.
+    bool RunEditor(CPictureEditorDlg &editor);
     int selection() const;
     void selectItem(int index);
     void moveSelection(int step);
     void connectCommand(int buttonId, int menuId, void (CAlbumDlg::*handler)());
+    QAction *menuAction(int id) const;
     void reportRecordsNotLoaded(int notLoaded);
 
     // Members in the order the album window has always declared them.

@@ -1,0 +1,57 @@
+#include "AlbumBytes.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <stdexcept>
+
+QByteArray HeaderBytes()
+{
+    return QByteArray("\x0C\0\0\0\x01\0\0\0\x01\0\0\0", 12);
+}
+
+QByteArray RecordBytes(const QByteArray &name, const QByteArray &path, std::uint32_t grayLevel)
+{
+    QByteArray bytes(280, '\0');
+    bytes.replace(0, name.size(), name).replace(20, path.size(), path);
+    for (int i = 0; i < 4; ++i)
+        bytes[276 + i] = static_cast<char>((grayLevel >> (8 * i)) & 0xFF);
+    return bytes;
+}
+
+PhotoRecord MakeRecord(const QString &name, const QString &path, std::int32_t grayLevel)
+{
+    PhotoRecord record{};
+    if (!SetRecordName(record, name) || !SetRecordPath(record, path))
+        throw std::invalid_argument("test record does not fit");
+    record.grayLevel = grayLevel;
+    return record;
+}
+
+std::vector<PhotoRecord> NumberedRecords(int count)
+{
+    std::vector<PhotoRecord> records;
+    for (int i = 0; i < count; ++i)
+        records.push_back(MakeRecord(QStringLiteral("n%1").arg(i), QStringLiteral("/p/%1").arg(i), Gray4));
+    return records;
+}
+
+QByteArray ReadBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("cannot read " + path.toStdString());
+    return file.readAll();
+}
+
+void WriteBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+QStringList EntryNames(const QString &directory)
+{
+    return QDir(directory).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
