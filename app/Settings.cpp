@@ -4,6 +4,7 @@ namespace {
 const QString kDataDir = QStringLiteral("Directories/DataDir");
 const QString kGrayLevel = QStringLiteral("Parameters/Gray Level");
 const QString kContrast = QStringLiteral("Parameters/Contrast");
+const QString kLastImport = QStringLiteral("Directories/Last Import");
 } // namespace
 
 Settings::Settings()
@@ -40,6 +41,16 @@ int Settings::contrast() const
 void Settings::setContrast(int contrast)
 {
     m_store.setValue(kContrast, contrast);
+}
+
+QString Settings::lastImportDir() const
+{
+    return m_store.value(kLastImport).toString();
+}
+
+void Settings::setLastImportDir(const QString &dir)
+{
+    m_store.setValue(kLastImport, dir);
 }
 
 bool Settings::sync()

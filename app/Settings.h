@@ -3,7 +3,8 @@
 #include <QSettings>
 #include <QString>
 
-// The per-user settings: "Directories/DataDir", "Parameters/Gray Level", "Parameters/Contrast".
+// The per-user settings: "Directories/DataDir", "Directories/Last Import",
+// "Parameters/Gray Level", "Parameters/Contrast".
 class Settings {
 public:
     Settings();
@@ -14,6 +15,8 @@ public:
     void setGrayLevel(int level);
     int contrast() const;                    // 0 when absent or not a number
     void setContrast(int contrast);
+    QString lastImportDir() const;           // the folder of the last image file added
+    void setLastImportDir(const QString &dir);
 
     // False when the settings file could not be written.
     bool sync();

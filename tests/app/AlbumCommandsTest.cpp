@@ -1,4 +1,4 @@
-#include "AlbumWindowFixture.h"
+#include "support/AlbumWindowFixture.h"
 #include "album/HelpWindow.h"
 #include "album/PreviewPanel.h"
 #include "editor/NameDlg.h"

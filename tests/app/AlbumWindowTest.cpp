@@ -1,4 +1,4 @@
-#include "AlbumWindowFixture.h"
+#include "support/AlbumWindowFixture.h"
 #include "album/AlbumDlg.h"
 #include "album/AlbumFile.h"
 #include "album/PreviewPanel.h"

@@ -2,6 +2,7 @@
 #include "editor/NameDlg.h"
 #include "editor/PictureEditorDlg.h"
 #include "support/MessageBoxRecorder.h"
+#include "support/NextModal.h"
 #include "support/QtPrinters.h"
 #include "support/TempDir.h"
 #include "support/TextFit.h"
@@ -21,8 +22,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
 
 QImage photo(int width, int height)
@@ -32,20 +31,6 @@ QImage photo(int width, int height)
         for (int x = 0; x < width; ++x)
             image.setPixel(x, y, qRgb((x * 255) / width, (y * 255) / height, 128));
     return image;
-}
-
-// Runs `step` on the next modal dialog that opens (the name prompt), once.
-void onNextPrompt(std::function<void(CNameDlg &)> step)
-{
-    auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, step] {
-        if (auto *prompt = qobject_cast<CNameDlg *>(QApplication::activeModalWidget())) {
-            poll->stop();
-            poll->deleteLater();
-            step(*prompt);
-        }
-    });
-    poll->start(5);
 }
 
 void answerPrompt(CNameDlg &prompt, const QString &name)
@@ -198,7 +183,7 @@ TEST_F(PictureEditorTest, SaveNamesWritesTheFirstFreePictureAndTheSettings)
     open(editor);
     QTest::mouseClick(editor.findChild<QRadioButton *>("1017"), Qt::LeftButton);
     QString prompted;
-    onNextPrompt([&prompted](CNameDlg &prompt) {
+    OnNextModal<CNameDlg>([&prompted](CNameDlg &prompt) {
         prompted = prompt.windowTitle() + "|" + prompt.findChild<QLineEdit *>("1013")->text() + "|"
                    + prompt.findChild<QLabel *>("1012")->text();
         prompt.findChild<QPushButton *>("1")->click();
@@ -226,7 +211,7 @@ TEST_F(PictureEditorTest, CancelledPromptLeavesTheEditorOpenAndWritesNothing)
 {
     CPictureEditorDlg editor;
     open(editor);
-    onNextPrompt([](CNameDlg &prompt) { prompt.findChild<QPushButton *>("2")->click(); });
+    OnNextModal<CNameDlg>([](CNameDlg &prompt) { prompt.findChild<QPushButton *>("2")->click(); });
     editor.findChild<QPushButton *>("1")->click();
     EXPECT_TRUE(editor.isVisible());
     EXPECT_TRUE(QDir(m_data.path()).entryList(QDir::Files).isEmpty());
@@ -245,7 +230,7 @@ TEST_F(PictureEditorTest, SaveFailuresKeepTheEditorOpenWithAMessage)
         CPictureEditorDlg editor;
         open(editor);
         editor.m_dataDir = dataDir;
-        onNextPrompt([](CNameDlg &prompt) { answerPrompt(prompt, "Beach"); });
+        OnNextModal<CNameDlg>([](CNameDlg &prompt) { answerPrompt(prompt, "Beach"); });
         editor.findChild<QPushButton *>("1")->click();
         EXPECT_TRUE(editor.isVisible());
         EXPECT_TRUE(editor.m_path.isEmpty());

@@ -1,4 +1,4 @@
-#include "AlbumWindowFixture.h"
+#include "support/AlbumWindowFixture.h"
 
 #include "app/Settings.h"
 #include "app/SplashDlg.h"

@@ -1,0 +1,20 @@
+// "Capture Photo from the Screen": an area of the screen that the user drags out.
+#include "album/AlbumDlg.h"
+
+#include "album/PreviewPanel.h"
+#include "editor/PictureEditorDlg.h"
+#include "sources/CaptureOverlay.h"
+
+void CAlbumDlg::OnCapturePhoto()
+{
+    if (m_records.isFull())
+        return;
+    CPictureEditorDlg editor(this);
+    // The instruction stays on the panel until the next picture is shown there.
+    m_panel->drawCaptureInstruction();
+    QImage area;
+    if (CaptureScreenArea(area) < 0)
+        return;
+    editor.m_source = ImgBitmap::FromQImage(area);
+    RunEditor(editor);
+}

@@ -1,0 +1,111 @@
+#include "sources/CaptureOverlay.h"
+
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRubberBand>
+#include <QScreen>
+
+#include <algorithm>
+#include <cstdlib>
+
+CaptureOverlay::CaptureOverlay(const QPixmap &screen, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    , m_screen(screen)
+    , m_band(new QRubberBand(QRubberBand::Rectangle, this))
+{
+    setWindowModality(Qt::ApplicationModal);
+    setCursor(Qt::CrossCursor);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+int CaptureOverlay::exec()
+{
+    m_done = false;
+    m_result = -1;
+    showFullScreen();
+    activateWindow();
+    QEventLoop loop;
+    while (!m_done && isVisible())
+        loop.processEvents(QEventLoop::WaitForMoreEvents);
+    hide();
+    return m_result;
+}
+
+void CaptureOverlay::finish(int result)
+{
+    m_result = result;
+    m_done = true;
+    m_dragging = false;
+    m_band->hide();
+}
+
+void CaptureOverlay::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.fillRect(event->rect(), Qt::black);
+    painter.drawPixmap(QPoint(0, 0), m_screen);
+}
+
+void CaptureOverlay::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::RightButton) {
+        finish(-1);
+        return;
+    }
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_origin = event->position().toPoint();
+    m_dragging = true;
+    m_band->setGeometry(QRect(m_origin, QSize()));
+    m_band->show();
+}
+
+void CaptureOverlay::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_dragging)
+        m_band->setGeometry(QRect(m_origin, event->position().toPoint()).normalized());
+}
+
+void CaptureOverlay::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!m_dragging || event->button() != Qt::LeftButton)
+        return;
+    // From the press to the release, the release's row and column excluded.
+    const QPoint end = event->position().toPoint();
+    const QRect area(QPoint(std::min(m_origin.x(), end.x()), std::min(m_origin.y(), end.y())),
+                     QSize(std::abs(end.x() - m_origin.x()), std::abs(end.y() - m_origin.y())));
+    const qreal ratio = m_screen.devicePixelRatio();
+    const QRect pixels = QRect(qRound(area.x() * ratio), qRound(area.y() * ratio),
+                               qRound(area.width() * ratio), qRound(area.height() * ratio))
+                             .intersected(QRect(QPoint(0, 0), m_screen.size()));
+    if (pixels.isEmpty()) {
+        finish(-1);
+        return;
+    }
+    m_captured = m_screen.copy(pixels).toImage();
+    finish(0);
+}
+
+void CaptureOverlay::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        finish(-1);
+}
+
+int CaptureScreenArea(QImage &area)
+{
+    QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return -1;
+    const QPixmap still = screen->grabWindow(0);
+    if (still.isNull())
+        return -1;
+    CaptureOverlay overlay(still);
+    const int result = overlay.exec();
+    if (result == 0)
+        area = overlay.captured();
+    return result;
+}
