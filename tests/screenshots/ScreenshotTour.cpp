@@ -1,0 +1,168 @@
+// Opens each window of the album creator on a real album and a real photograph and saves a
+// picture of it, for the README. Run it through scripts/screenshots, under Xvfb.
+#include "album/AlbumDlg.h"
+#include "album/AlbumFile.h"
+#include "app/AboutDlg.h"
+#include "app/Settings.h"
+#include "app/SplashDlg.h"
+#include "editor/CropFrame.h"
+#include "editor/HandheldRender.h"
+#include "editor/NameDlg.h"
+#include "editor/PictureEditorDlg.h"
+#include "editor/PictureStore.h"
+#include "imaging/ImagingLibrary.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+QString g_outDir;
+
+void snap(QWidget *window, const QString &name)
+{
+    QTest::qWait(300);
+    const QPixmap shot = window->screen()->grabWindow(window->winId());
+    const QString path = g_outDir + '/' + name;
+    if (!shot.save(path))
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+    else
+        std::printf("%s %dx%d\n", qPrintable(path), shot.width(), shot.height());
+}
+
+// Runs `step` on the next modal window of type T, from inside its loop.
+template <typename T>
+void onNextModal(std::function<void(T &)> step)
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, step] {
+        if (auto *window = qobject_cast<T *>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            step(*window);
+        }
+    });
+    poll->start(20);
+}
+
+// A small album: each photo through the same render the editor uses.
+void makeAlbum(const QString &dataDir, const QStringList &photos)
+{
+    const char *names[] = {"Harbour bridge", "Dragonfly", "Sea", "Summit", "Sunset", "Friends"};
+    std::vector<PhotoRecord> records;
+    for (int i = 0; i < photos.size(); ++i) {
+        ImgBitmap source;
+        if (!source.Load(photos[i]))
+            continue;
+        const ViewGeometry view = ComputeViewGeometry(QSize(source.GetWidth(), source.GetHeight()), QSize(236, 236));
+        const auto rendered = RenderHandheld(source, view.initialFrame, view.placement, i % 2 ? 1 : 2, 0);
+        if (!rendered)
+            continue;
+        const PictureSaveResult saved = SaveNewPicture(rendered->picture, dataDir);
+        PhotoRecord record{};
+        SetRecordName(record, QString::fromLatin1(names[i % 6]));
+        SetRecordPath(record, saved.path);
+        record.grayLevel = i % 2 ? 1 : 2;
+        records.push_back(record);
+    }
+    WriteAlbumFile(AlbumFilePath(dataDir), records);
+}
+
+void dragFrame(CCropFrame *crop, QPoint from, QPoint to)
+{
+    QTest::mousePress(crop, Qt::LeftButton, Qt::NoModifier, from);
+    QMouseEvent move(QEvent::MouseMove, QPointF(to), crop->mapToGlobal(QPointF(to)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(crop, &move);
+    QTest::mouseRelease(crop, Qt::LeftButton, Qt::NoModifier, to);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Quillmere"));
+    QApplication::setApplicationName(QStringLiteral("Vellumo"));
+    const QStringList args = app.arguments();
+    if (args.size() < 4) {
+        std::fprintf(stderr, "usage: %s OUT_DIR DATA_DIR PHOTO...\n", argv[0]);
+        return 2;
+    }
+    g_outDir = args[1];
+    const QString dataDir = args[2];
+    const QStringList photos = args.mid(3);
+    StartImaging();
+    QDir().mkpath(dataDir);
+    makeAlbum(dataDir, photos);
+    Settings settings;
+    settings.setDataDir(dataDir);
+    settings.setGrayLevel(2);
+    settings.setContrast(0);
+    settings.sync();
+
+    {
+        CSplashDlg splash;
+        QTimer::singleShot(500, &splash, [&splash] {
+            snap(&splash, QStringLiteral("splash.png"));
+            splash.done(0);
+        });
+        splash.exec();
+    }
+    {
+        CAboutDlg about;
+        QTimer::singleShot(300, &about, [&about] {
+            snap(&about, QStringLiteral("about.png"));
+            about.accept();
+        });
+        about.exec();
+    }
+
+    CAlbumDlg album;
+    onNextModal<CSplashDlg>([](CSplashDlg &splash) { splash.done(0); });
+    QTimer::singleShot(1500, &album, [&album, &photos] {
+        album.findChild<QListWidget *>(QStringLiteral("1005"))->setCurrentRow(1);
+        snap(&album, QStringLiteral("album-window.png"));
+
+        CPictureEditorDlg editor(&album);
+        editor.m_dataDir = album.dataDir();
+        editor.m_source.Load(photos.constFirst());
+        QTimer::singleShot(300, &editor, [&editor] {
+            snap(&editor, QStringLiteral("picture-editor.png"));
+            auto *crop = editor.findChild<CCropFrame *>(QStringLiteral("1011"));
+            const CropRect frame = crop->GetFrame();
+            const QPoint corner(frame.right, frame.bottom);
+            dragFrame(crop, corner, corner - QPoint(60, 60));
+            const CropRect small = crop->GetFrame();
+            const QPoint inside((small.left + small.right) / 2, (small.top + small.bottom) / 2);
+            dragFrame(crop, inside, inside + QPoint(40, 10));
+            editor.findChild<QWidget *>(QStringLiteral("1017"))->setFocus();
+            QTest::mouseClick(editor.findChild<QWidget *>(QStringLiteral("1017")), Qt::LeftButton);
+            snap(&editor, QStringLiteral("picture-editor-cropped.png"));
+
+            CNameDlg prompt(&editor);
+            prompt.m_title = QStringLiteral("Picture Name");
+            prompt.m_name = QStringLiteral("New Picture");
+            prompt.m_prompt = QStringLiteral("Enter a name for the new picture.  Maximum 15 characters.");
+            QTimer::singleShot(300, &prompt, [&prompt] {
+                snap(&prompt, QStringLiteral("name-prompt.png"));
+                prompt.reject();
+            });
+            prompt.exec();
+            editor.done(QDialog::Rejected);
+        });
+        editor.exec();
+
+        album.done(QDialog::Rejected);
+    });
+    album.exec();
+    return 0;
+}
