@@ -383,14 +383,19 @@ void CAlbumDlg::OnListKeyDown(int key)
         OnRemovePhoto();
 }
 
-void CAlbumDlg::OnRemovePhoto()
+int CAlbumDlg::selectionOrExplain(const QString &caption)
 {
     const int s = selection();
-    if (s < 0) {
-        ShowMessageBox(this, QStringLiteral("You must first select a photo from the list."),
-                       QStringLiteral("Remove Photo"));
+    if (s < 0)
+        ShowMessageBox(this, QStringLiteral("You must first select a photo from the list."), caption);
+    return s;
+}
+
+void CAlbumDlg::OnRemovePhoto()
+{
+    const int s = selectionOrExplain(QStringLiteral("Remove Photo"));
+    if (s < 0)
         return;
-    }
     const QString name = m_list->item(s)->text();
     const MessageAnswer answer =
         ShowMessageBox(this, QStringLiteral("Really remove ") + name + QStringLiteral(" from the album?"),
@@ -413,12 +418,9 @@ void CAlbumDlg::OnRemovePhoto()
 
 void CAlbumDlg::OnRenamePhoto()
 {
-    const int s = selection();
-    if (s < 0) {
-        ShowMessageBox(this, QStringLiteral("You must first select a photo from the list."),
-                       QStringLiteral("Rename Photo"));
+    const int s = selectionOrExplain(QStringLiteral("Rename Photo"));
+    if (s < 0)
         return;
-    }
     const QString old = m_list->item(s)->text();
     CNameDlg prompt(this);
     prompt.m_title = QStringLiteral("Rename Photo");

@@ -100,6 +100,8 @@ private:
     // Runs the editor on this album's data directory; true when a photo was added.
     bool RunEditor(CPictureEditorDlg &editor);
     int selection() const;
+    // The selection, or -1 after telling the user to select a photo first.
+    int selectionOrExplain(const QString &caption);
     void selectItem(int index);
     void moveSelection(int step);
     void connectCommand(int buttonId, int menuId, void (CAlbumDlg::*handler)());

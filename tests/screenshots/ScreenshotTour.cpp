@@ -11,6 +11,7 @@
 #include "editor/PictureEditorDlg.h"
 #include "editor/PictureStore.h"
 #include "imaging/ImagingLibrary.h"
+#include "support/NextModal.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,7 +22,6 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <functional>
 
 namespace {
 
@@ -36,21 +36,6 @@ void snap(QWidget *window, const QString &name)
         std::fprintf(stderr, "could not write %s\n", qPrintable(path));
     else
         std::printf("%s %dx%d\n", qPrintable(path), shot.width(), shot.height());
-}
-
-// Runs `step` on the next modal window of type T, from inside its loop.
-template <typename T>
-void onNextModal(std::function<void(T &)> step)
-{
-    auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, step] {
-        if (auto *window = qobject_cast<T *>(QApplication::activeModalWidget())) {
-            poll->stop();
-            poll->deleteLater();
-            step(*window);
-        }
-    });
-    poll->start(20);
 }
 
 // A small album: each photo through the same render the editor uses.
@@ -127,7 +112,7 @@ int main(int argc, char **argv)
     }
 
     CAlbumDlg album;
-    onNextModal<CSplashDlg>([](CSplashDlg &splash) { splash.done(0); });
+    OnNextModal<CSplashDlg>([](CSplashDlg &splash) { splash.done(0); });
     QTimer::singleShot(1500, &album, [&album, &photos] {
         album.findChild<QListWidget *>(QStringLiteral("1005"))->setCurrentRow(1);
         snap(&album, QStringLiteral("album-window.png"));
