@@ -22,7 +22,8 @@ CSplashDlg::CSplashDlg(QWidget *parent)
     picture->setAlignment(Qt::AlignCenter);
     picture->setPixmap(QPixmap(QString::fromLatin1(kSplashBitmapPath)));
 
-    m_timer = startTimer(kDisplayMilliseconds);
+    // A coarse timer may fire up to 5% early; the splash promises its three seconds.
+    m_timer = startTimer(kDisplayMilliseconds, Qt::PreciseTimer);
 }
 
 void CSplashDlg::timerEvent(QTimerEvent *event)

@@ -6,9 +6,7 @@
 class CSplashDlg : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kTimerId = 1;          // the splash's only timer
     static constexpr int kDisplayMilliseconds = 3000;
-    static constexpr int kPictureControlId = -1;
 
     explicit CSplashDlg(QWidget *parent = nullptr);
 
