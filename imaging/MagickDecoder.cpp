@@ -24,6 +24,19 @@ void prepare(Magick::Image &image, const std::string &coder)
     image.subRange(1);
 }
 
+bool headerDescribesPicture(const QByteArray &head, const std::string &coder)
+{
+    try {
+        const Magick::Blob blob(head.constData(), size_t(head.size()));
+        Magick::Image header;
+        prepare(header, coder);
+        header.ping(blob);
+        return header.columns() > 0 && header.rows() > 0;
+    } catch (const std::exception &) {
+        return false;
+    }
+}
+
 } // namespace
 
 QImage decodeWithMagick(const QString &path)
@@ -31,8 +44,14 @@ QImage decodeWithMagick(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes)
         return {};
-    const std::string coder = legacyCoderFor(path, file.peek(kLegacySignatureBytes));
+    const QByteArray head = file.peek(kLegacySignatureBytes);
+    const std::string coder = legacyCoderFor(path, head);
     if (coder.empty())
+        return {};
+    // A file that is only named like one of these formats (they carry no signature) must
+    // show a picture's header in its first bytes before the whole of it is read.
+    const bool knownBySuffixOnly = coder == "TGA" || coder == "PICT" || coder == "MAC";
+    if (knownBySuffixOnly && !headerDescribesPicture(head, coder))
         return {};
     const QByteArray contents = file.readAll();
     const auto *bytes = reinterpret_cast<const uint8_t *>(contents.constData());

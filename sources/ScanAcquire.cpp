@@ -2,6 +2,7 @@
 
 #include "sources/ScanDevice.h"
 #include "sources/ScanFrameAssembler.h"
+#include "sources/ScanStopSignal.h"
 
 #include <array>
 #include <new>
@@ -9,12 +10,14 @@
 namespace {
 
 // One frame's data into the assembler; an empty text when it all arrived.
-QString readFrame(ScanDevice &device, ScanFrameAssembler &assembler, const std::atomic<bool> &cancelled,
+QString readFrame(ScanDevice &device, ScanFrameAssembler &assembler, const ScanStopSignal &stop,
                   const std::function<void(int)> &progress, int &percent)
 {
     std::array<SANE_Byte, 65536> buffer;
+    SANE_Int dataReady = -1;
+    const bool canWait = device.selectFd(dataReady);
     for (;;) {
-        if (cancelled)
+        if (stop.raised() || (canWait && !stop.waitForData(dataReady)))
             return ScanStatusText(SANE_STATUS_CANCELLED);
         SANE_Int length = 0;
         const SANE_Status status = device.read(buffer.data(), SANE_Int(buffer.size()), length);
@@ -34,13 +37,13 @@ QString readFrame(ScanDevice &device, ScanFrameAssembler &assembler, const std::
     return QString();
 }
 
-QString readFrames(ScanDevice &device, ScanFrameAssembler &assembler, const std::atomic<bool> &cancelled,
+QString readFrames(ScanDevice &device, ScanFrameAssembler &assembler, const ScanStopSignal &stop,
                    const std::function<void(int)> &progress)
 {
     int percent = 0;
     progress(percent);
     for (;;) {
-        if (cancelled)
+        if (stop.raised())
             return ScanStatusText(SANE_STATUS_CANCELLED);
         SANE_Status status = device.start();
         if (status != SANE_STATUS_GOOD)
@@ -51,7 +54,7 @@ QString readFrames(ScanDevice &device, ScanFrameAssembler &assembler, const std:
             return ScanStatusText(status);
         if (!assembler.beginFrame(parameters))
             return QStringLiteral("The scanner's picture format is not supported or too large.");
-        if (const QString problem = readFrame(device, assembler, cancelled, progress, percent); !problem.isEmpty())
+        if (const QString problem = readFrame(device, assembler, stop, progress, percent); !problem.isEmpty())
             return problem;
         if (parameters.last_frame)
             break;
@@ -63,13 +66,13 @@ QString readFrames(ScanDevice &device, ScanFrameAssembler &assembler, const std:
 
 } // namespace
 
-AcquiredPage AcquirePage(ScanDevice &device, const std::atomic<bool> &cancelled,
+AcquiredPage AcquirePage(ScanDevice &device, const ScanStopSignal &stop,
                          const std::function<void(int percent)> &progress)
 {
     AcquiredPage page;
     try {
         ScanFrameAssembler assembler;
-        page.detail = readFrames(device, assembler, cancelled, progress);
+        page.detail = readFrames(device, assembler, stop, progress);
         if (page.detail.isEmpty())
             page.image = assembler.image();
     } catch (const std::bad_alloc &) {

@@ -3,10 +3,10 @@
 #include <QImage>
 #include <QString>
 
-#include <atomic>
 #include <functional>
 
 class ScanDevice;
+class ScanStopSignal;
 
 struct AcquiredPage {
     QImage image;   // null unless the whole page arrived
@@ -14,8 +14,9 @@ struct AcquiredPage {
 };
 
 // Scans one page from an open device at its current settings, every frame of it, and ends
-// the scan (sane_cancel). Stops without a picture once `cancelled` is set, at the latest
-// when the read in progress returns. `progress` hears the percent
-// done (-1 while unknown) each time it changes, on the calling thread. Never throws.
-AcquiredPage AcquirePage(ScanDevice &device, const std::atomic<bool> &cancelled,
+// the scan (sane_cancel). Stops without a picture once `stop` is raised: at once while it
+// waits for a device that offers a select descriptor, else when the read in progress
+// returns. `progress` hears the percent done (-1 while unknown) each time it changes, on
+// the calling thread. Never throws.
+AcquiredPage AcquirePage(ScanDevice &device, const ScanStopSignal &stop,
                          const std::function<void(int percent)> &progress);

@@ -104,6 +104,11 @@ SANE_Status ScanDevice::read(SANE_Byte *buffer, SANE_Int maxLength, SANE_Int &le
     return m_handle ? sane_read(m_handle, buffer, maxLength, &length) : SANE_STATUS_INVAL;
 }
 
+bool ScanDevice::selectFd(SANE_Int &fd)
+{
+    return m_handle && sane_get_select_fd(m_handle, &fd) == SANE_STATUS_GOOD;
+}
+
 void ScanDevice::cancel()
 {
     if (m_handle)

@@ -33,6 +33,8 @@ public:
     SANE_Status start();
     SANE_Status parameters(SANE_Parameters &parameters);
     SANE_Status read(SANE_Byte *buffer, SANE_Int maxLength, SANE_Int &length);
+    // A descriptor that turns readable when the started scan has data, if the device has one.
+    bool selectFd(SANE_Int &fd);
     // Ends the scan in progress, or the finished one.
     void cancel();
 

@@ -1,10 +1,10 @@
 #include "sources/ScanWorker.h"
 
 #include "sources/ScanDevice.h"
+#include "sources/ScanStopSignal.h"
 
 #include <QProgressDialog>
 
-#include <atomic>
 #include <thread>
 
 namespace {
@@ -31,14 +31,14 @@ ScanAttempt ScanWithProgress(QWidget *parent, ScanDevice &device,
 
     // The worker talks to the dialog only through queued calls; any still queued when the
     // dialog goes are dropped with it, and it goes only after the worker has ended.
-    std::atomic<bool> cancelled = false;
+    ScanStopSignal stop;
     bool finished = false;
     ScanAttempt attempt;
     // Queued before the worker starts, so it runs before anything the worker reports.
     if (shown)
         QMetaObject::invokeMethod(&dialog, [&] { shown(dialog); }, Qt::QueuedConnection);
     std::thread worker([&] {
-        attempt.page = AcquirePage(device, cancelled, [&dialog](int percent) {
+        attempt.page = AcquirePage(device, stop, [&dialog](int percent) {
             QMetaObject::invokeMethod(&dialog, [&dialog, percent] { showPercent(dialog, percent); },
                                       Qt::QueuedConnection);
         });
@@ -50,7 +50,8 @@ ScanAttempt ScanWithProgress(QWidget *parent, ScanDevice &device,
 
     // Cancel, Escape and closing the window all end the loop before the worker reports.
     dialog.exec();
-    cancelled = !finished;
+    if (!finished)
+        stop.raise();
     worker.join();
     attempt.cancelled = !finished;
     return attempt;

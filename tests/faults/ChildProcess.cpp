@@ -1,0 +1,59 @@
+#include "ChildProcess.h"
+
+#include <QDir>
+
+#include <csignal>
+#include <fstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+int RunInChild(const std::function<int()> &body)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        // No destructors and no return into the test runner: the parent owns the folders
+        // and the windows, and runs the remaining tests.
+        try {
+            _exit(body());
+        } catch (...) {
+            _exit(102);
+        }
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
+}
+
+int RunWithFileSizeLimit(rlim_t limit, const std::function<int()> &body)
+{
+    return RunInChild([&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit size{limit, limit};
+        if (setrlimit(RLIMIT_FSIZE, &size) != 0)
+            return 100;
+        return body();
+    });
+}
+
+int RunWithAddressSpaceLimit(rlim_t extra, const std::function<int()> &body)
+{
+    return RunInChild([&] {
+        // The first field of statm is the whole virtual size in pages.
+        std::ifstream statm("/proc/self/statm");
+        unsigned long long pages = 0;
+        if (!(statm >> pages))
+            return 101;
+        const rlim_t limit = rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE)) + extra;
+        const rlimit space{limit, limit};
+        if (setrlimit(RLIMIT_AS, &space) != 0)
+            return 100;
+        return body();
+    });
+}
+
+QStringList EntriesOf(const QString &directory)
+{
+    return QDir(directory).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                     QDir::Name);
+}

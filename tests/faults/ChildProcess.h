@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QStringList>
+
+#include <sys/resource.h>
+
+#include <functional>
+
+// Runs body in a fork()ed child and returns its exit code, 102 when it threw, or -1 when it
+// did not exit normally (killed by a signal, for instance by an allocation it could not survive).
+int RunInChild(const std::function<int()> &body);
+
+// As RunInChild, with the child's files unable to grow past limit bytes, as on a full disk;
+// SIGXFSZ is ignored so that write() reports the failure instead of killing the child.
+int RunWithFileSizeLimit(rlim_t limit, const std::function<int()> &body);
+
+// As RunInChild, with the child's address space capped at its current size plus extra bytes,
+// so an allocation of a picture's claimed size would fail. Not usable under AddressSanitizer.
+int RunWithAddressSpaceLimit(rlim_t extra, const std::function<int()> &body);
+
+// True when built with AddressSanitizer, whose shadow memory an address space limit breaks.
+constexpr bool kUnderAddressSanitizer =
+#if defined(__SANITIZE_ADDRESS__)
+    true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+    true;
+#else
+    false;
+#endif
+#else
+    false;
+#endif
+
+// Every name in directory but "." and "..", hidden ones included, sorted.
+QStringList EntriesOf(const QString &directory);

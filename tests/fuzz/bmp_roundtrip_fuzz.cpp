@@ -1,0 +1,66 @@
+// Random indexed pictures with a 4- or 16-gray palette, written as a 4-bit BMP and read back
+// by Qt: every pixel must come back as the gray it was given.
+#include "FuzzSupport.h"
+
+#include "imaging/Bitmap.h"
+#include "imaging/GrayPalette.h"
+
+#include <QImage>
+
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    fuzz::StartQt();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (size < 3)
+        return 0;
+    const bool sixteen = data[0] & 1;
+    const bool ownGrays = data[0] & 2;
+    const int width = 1 + data[1] % 200;  // odd widths exercise the half-byte and row padding
+    const int height = 1 + data[2] % 200;
+    data += 3;
+    size -= 3;
+    GrayPalette palette = sixteen ? GrayPalette::Gray16() : GrayPalette::Gray4();
+    if (ownGrays) {
+        for (uint8_t &gray : palette.grays) {
+            if (size == 0)
+                return 0;
+            gray = *data++;
+            --size;
+        }
+    }
+
+    // Each pixel an entry of the palette, as its gray: reducing exact palette grays diffuses
+    // no error, so the bitmap becomes indexed with exactly these grays.
+    QImage grays(width, height, QImage::Format_Grayscale8);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const size_t i = size_t(y) * size_t(width) + size_t(x);
+            const uint8_t pick = size ? data[i % size] >> ((i / size) % 4 * 2) : uint8_t(i);
+            grays.scanLine(y)[x] = palette.grays[pick % palette.grays.size()];
+        }
+    ImgBitmap picture = ImgBitmap::FromQImage(grays);
+    picture.ReduceColors(palette);
+    if (!picture.IsIndexed())
+        std::abort();
+
+    const QString path = fuzz::WorkDir() + "/roundtrip.bmp";
+    if (!picture.SaveBmp4(path))
+        std::abort();
+    const QImage back(path);
+    if (back.size() != grays.size())
+        std::abort();
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const QRgb pixel = back.pixel(x, y);
+            const int expected = grays.scanLine(y)[x];
+            if (qRed(pixel) != expected || qGreen(pixel) != expected || qBlue(pixel) != expected)
+                std::abort();
+        }
+    return 0;
+}
