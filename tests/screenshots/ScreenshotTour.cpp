@@ -131,6 +131,13 @@ int main(int argc, char **argv)
             dragFrame(crop, inside, inside + QPoint(40, 10));
             editor.findChild<QWidget *>(QStringLiteral("1017"))->setFocus();
             QTest::mouseClick(editor.findChild<QWidget *>(QStringLiteral("1017")), Qt::LeftButton);
+            // Contrast up by three page steps, let go with the last key release.
+            QWidget *slider = editor.findChild<QWidget *>(QStringLiteral("1015"));
+            slider->setFocus();
+            for (int step = 0; step < 3; ++step) {
+                QTest::keyPress(slider, Qt::Key_PageUp);
+                QTest::keyRelease(slider, Qt::Key_PageUp);
+            }
             snap(&editor, QStringLiteral("picture-editor-cropped.png"));
 
             CNameDlg prompt(&editor);
