@@ -11,9 +11,13 @@
 #include "editor/PictureEditorDlg.h"
 #include "editor/PictureStore.h"
 #include "imaging/ImagingLibrary.h"
+#include "app/MessageBox.h"
+#include "sources/CaptureOverlay.h"
+#include "sources/ScanSourceDlg.h"
 #include "support/NextModal.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -68,6 +72,44 @@ void dragFrame(CCropFrame *crop, QPoint from, QPoint to)
                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(crop, &move);
     QTest::mouseRelease(crop, Qt::LeftButton, Qt::NoModifier, to);
+}
+
+// Runs the clipboard, scanner and screen commands as a user would and takes the editor
+// each one opens (and the scanner's source dialog), then cancels it.
+void snapEditorsOfEachSource(CAlbumDlg &album, const QString &photo)
+{
+    SetMessageBoxHandler([](const MessageRequest &) { return MessageAnswer::Yes; });
+    auto snapEditor = [](const QString &name) {
+        OnNextModal<CPictureEditorDlg>([name](CPictureEditorDlg &editor) {
+            snap(&editor, name);
+            editor.reject();
+        });
+    };
+
+    QApplication::clipboard()->setImage(QImage(photo).scaledToWidth(1200));
+    snapEditor(QStringLiteral("editor-from-clipboard.png"));
+    album.OnPasteFromClipboard();
+
+    album.m_scanOptions.resolutionDpi = 50;
+    OnNextModal<ScanSourceDlg>([](ScanSourceDlg &dialog) {
+        snap(&dialog, QStringLiteral("scan-source.png"));
+        dialog.accept();
+    });
+    snapEditor(QStringLiteral("editor-from-scanner.png"));
+    album.OnScanPhoto();
+
+    OnNextModal<CaptureOverlay>([](CaptureOverlay &overlay) {
+        QTest::qWait(300);
+        QTest::mousePress(&overlay, Qt::LeftButton, Qt::NoModifier, QPoint(100, 60));
+        QMouseEvent move(QEvent::MouseMove, QPointF(420, 300), overlay.mapToGlobal(QPointF(420, 300)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&overlay, &move);
+        snap(&overlay, QStringLiteral("capture-drag.png"));
+        QTest::mouseRelease(&overlay, Qt::LeftButton, Qt::NoModifier, QPoint(420, 300));
+    });
+    snapEditor(QStringLiteral("editor-from-screen.png"));
+    album.OnCapturePhoto();
+    SetMessageBoxHandler({});
 }
 
 } // namespace
@@ -153,6 +195,7 @@ int main(int argc, char **argv)
         });
         editor.exec();
 
+        snapEditorsOfEachSource(album, photos.constLast());
         album.done(QDialog::Rejected);
     });
     album.exec();
