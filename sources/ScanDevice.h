@@ -5,7 +5,6 @@
 
 #include <sane/sane.h>
 
-
 // SANE's words for a status, e.g. "Document feeder jammed".
 QString ScanStatusText(SANE_Status status);
 

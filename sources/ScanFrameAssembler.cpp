@@ -17,14 +17,11 @@ bool isOneColour(SANE_Frame format)
     return format == SANE_FRAME_RED || format == SANE_FRAME_GREEN || format == SANE_FRAME_BLUE;
 }
 
-uint8_t sampleAt(const uint8_t *line, int64_t index, int depth, bool gray)
+uint8_t sampleAt(const uint8_t *line, int64_t index, int depth)
 {
     switch (depth) {
-    case 1: {
-        // Lineart sets a bit for black; colour sets it for full intensity.
-        const bool set = (line[index >> 3] >> (7 - (index & 7))) & 1;
-        return set != gray ? 255 : 0;
-    }
+    case 1: // lineart: a set bit is black
+        return (line[index >> 3] >> (7 - (index & 7))) & 1 ? 0 : 255;
     case 8:
         return line[index];
     default: {
@@ -44,7 +41,8 @@ bool ScanFrameAssembler::beginFrame(const SANE_Parameters &p)
     const bool oneColour = isOneColour(p.format);
     if (p.format != SANE_FRAME_GRAY && p.format != SANE_FRAME_RGB && !oneColour)
         return false;
-    if (p.depth != 1 && p.depth != 8 && p.depth != 16)
+    // One bit per sample is defined for lineart only.
+    if (p.depth != 8 && p.depth != 16 && (p.depth != 1 || p.format != SANE_FRAME_GRAY))
         return false;
     if (p.pixels_per_line <= 0 || p.bytes_per_line <= 0 || (p.lines <= 0 && p.lines != -1))
         return false;
@@ -123,11 +121,10 @@ bool ScanFrameAssembler::takeLine()
         }
     }
     const int components = m_frame.format == SANE_FRAME_RGB ? 3 : 1;
-    const bool gray = m_frame.format == SANE_FRAME_GRAY;
     uint8_t *row = m_samples.data() + size_t(m_frameRow) * rowSamples + m_channelOffset;
     for (int64_t x = 0; x < m_width; ++x)
         for (int c = 0; c < components; ++c)
-            row[x * m_channels + c] = sampleAt(m_line.data(), x * components + c, m_frame.depth, gray);
+            row[x * m_channels + c] = sampleAt(m_line.data(), x * components + c, m_frame.depth);
     ++m_frameRow;
     return true;
 }

@@ -10,9 +10,9 @@
 
 // Builds one picture from the frames a scanner sends: a single gray or RGB frame, or one
 // frame per colour (red, green and blue in any order) from three-pass scanners. Samples of
-// 1, 8 or 16 bits (16 in the machine's byte order) come in chunks of any size; the number of
-// lines may stay unknown until the data ends (hand scanners). The picture is Grayscale8 or
-// RGB32.
+// 8 or 16 bits (16 in the machine's byte order), or 1 bit of lineart, come in chunks of any
+// size; the number of lines may stay unknown until the data ends (hand scanners). The
+// picture is Grayscale8 or RGB32.
 //
 // Refuses (returns false) whatever cannot become a whole picture: unknown formats or depths,
 // lines shorter than their pixels, frames that do not match the frames before them, more

@@ -24,12 +24,12 @@ protected:
     void SetUp() override { setenv("SANE_CONFIG_DIR", VELLUMO_SANE_CONFIG_DIR, 1); }
 };
 
-// A page of many seconds: the device pauses before each 64 KiB and offers a descriptor to
-// wait on. Its pauses are also where the backend's writer thread can safely be stopped,
-// which it cannot be while it starts up.
+// A slow page: the device pauses before each 64 KiB and offers a descriptor to wait on.
+// Its first percent arrives well within the first pause, where the backend's writer thread
+// can safely be stopped, which it cannot be while it starts up or writes.
 void slowPage(ScanDevice &device)
 {
-    EXPECT_EQ(device.setOption(SANE_NAME_SCAN_RESOLUTION, 600), SANE_STATUS_GOOD);
+    EXPECT_EQ(device.setOption(SANE_NAME_SCAN_RESOLUTION, 150), SANE_STATUS_GOOD);
     EXPECT_EQ(device.setOption("read-delay", true), SANE_STATUS_GOOD);
     EXPECT_EQ(device.setOption("read-delay-duration", 200000), SANE_STATUS_GOOD);
     EXPECT_EQ(device.setOption("select-fd", true), SANE_STATUS_GOOD);

@@ -22,7 +22,13 @@ protected:
         dlg.m_scanOptions.resolutionDpi = 25;
         dlg.m_scanHooks.chooseDevice = [](const QList<ScanDeviceInfo> &) { return QStringLiteral("test:0"); };
         if (readResult) {
+            // The test backend's reader thread must not be cut off mid-allocation when the
+            // error ends the scan at once: a slower page keeps it waiting on the descriptor.
+            dlg.m_scanOptions.resolutionDpi = 100;
             dlg.m_scanHooks.prepareDevice = [readResult](ScanDevice &device) {
+                device.setOption("select-fd", true);
+                device.setOption("read-delay", true);
+                device.setOption("read-delay-duration", 100000);
                 device.setOption("read-return-value", QString::fromLatin1(readResult));
             };
         }

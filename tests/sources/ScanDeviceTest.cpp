@@ -52,20 +52,3 @@ TEST_F(ScanDeviceTest, OptionsTakeEachTypeAndRefuseWhatDoesNotFit)
     EXPECT_EQ(device.setOption(SANE_NAME_SCAN_RESOLUTION, 1e9), SANE_STATUS_INVAL);
     EXPECT_NE(device.setOption(SANE_NAME_SCAN_MODE, "Infrared"), SANE_STATUS_GOOD);
 }
-
-TEST_F(ScanDeviceTest, ADeviceThatDidNotOpenRefusesEveryCall)
-{
-    const ScanBackend backend;
-    ScanDevice device(QStringLiteral("test:99"));
-    ASSERT_FALSE(device.isOpen());
-    EXPECT_NE(device.openStatus(), SANE_STATUS_GOOD);
-    SANE_Parameters parameters{};
-    SANE_Byte byte = 0;
-    SANE_Int length = 1;
-    EXPECT_EQ(device.setOption(SANE_NAME_SCAN_RESOLUTION, 25), SANE_STATUS_INVAL);
-    EXPECT_EQ(device.start(), SANE_STATUS_INVAL);
-    EXPECT_EQ(device.parameters(parameters), SANE_STATUS_INVAL);
-    EXPECT_EQ(device.read(&byte, 1, length), SANE_STATUS_INVAL);
-    EXPECT_EQ(length, 0);
-    device.cancel();
-}

@@ -80,28 +80,17 @@ TEST(ScanFrameAssemblerTest, GrayEightBitsSkipsLinePaddingAndReportsProgress)
             EXPECT_EQ(image.constScanLine(y)[x], bytes[size_t(y) * stride + x]) << x << ',' << y;
 }
 
-TEST(ScanFrameAssemblerTest, OneBitGrayIsLineartAndOneBitColourIsIntensity)
+TEST(ScanFrameAssemblerTest, OneBitLineartSetsBlackFromTheHighestBit)
 {
     const int width = 11, lines = 3, stride = 2;
     const std::vector<uint8_t> bytes = patternBytes(size_t(stride) * lines, 2);
-    const QImage gray = assemble(frame(SANE_FRAME_GRAY, 1, width, lines, stride), bytes);
-    ASSERT_EQ(gray.size(), QSize(width, lines));
+    const QImage image = assemble(frame(SANE_FRAME_GRAY, 1, width, lines, stride), bytes);
+    ASSERT_EQ(image.size(), QSize(width, lines));
     for (int y = 0; y < lines; ++y)
         for (int x = 0; x < width; ++x) {
             const bool set = bytes[size_t(y) * stride + x / 8] & (0x80 >> (x % 8));
-            EXPECT_EQ(gray.constScanLine(y)[x], set ? 0 : 255) << x << ',' << y;
+            EXPECT_EQ(image.constScanLine(y)[x], set ? 0 : 255) << x << ',' << y;
         }
-
-    const int colourStride = (width * 3 + 7) / 8;
-    const std::vector<uint8_t> colourBytes = patternBytes(size_t(colourStride) * lines, 3);
-    const QImage colour = assemble(frame(SANE_FRAME_RGB, 1, width, lines, colourStride), colourBytes);
-    ASSERT_EQ(colour.size(), QSize(width, lines));
-    const auto bit = [&](int y, int index) {
-        return colourBytes[size_t(y) * colourStride + index / 8] & (0x80 >> (index % 8)) ? 255 : 0;
-    };
-    for (int y = 0; y < lines; ++y)
-        for (int x = 0; x < width; ++x)
-            EXPECT_EQ(colour.pixel(x, y), qRgb(bit(y, 3 * x), bit(y, 3 * x + 1), bit(y, 3 * x + 2))) << x << ',' << y;
 }
 
 TEST(ScanFrameAssemblerTest, SixteenBitSamplesRoundToEightBits)
@@ -246,6 +235,7 @@ TEST(ScanFrameAssemblerTest, RefusesParametersItCannotHold)
         frame(SANE_FRAME_GRAY, 16, 100, 10, 199),
         frame(SANE_FRAME_GRAY, 1, 100, 10, 12),
         frame(SANE_FRAME_GRAY, 4, 100, 10, 100),                  // depth
+        frame(SANE_FRAME_RGB, 1, 100, 10, 100),
         frame(SANE_FRAME_GRAY, 8, 0, 10, 100),
         frame(SANE_FRAME_GRAY, 8, 100, 0, 100),
         frame(SANE_FRAME_GRAY, 8, 100, -2, 100),
@@ -261,15 +251,4 @@ TEST(ScanFrameAssemblerTest, RefusesParametersItCannotHold)
     EXPECT_TRUE(tallestAccepted.beginFrame(frame(SANE_FRAME_GRAY, 8, wide, tallest, wide)));
     ScanFrameAssembler widestAccepted;
     EXPECT_TRUE(widestAccepted.beginFrame(frame(SANE_FRAME_GRAY, 1, widest, -1, widest / 8)));
-
-    // Frames follow one another: no second begin before the end, nothing after a whole picture.
-    ScanFrameAssembler assembler;
-    ASSERT_TRUE(assembler.beginFrame(frame(SANE_FRAME_GRAY, 8, 1, 1, 1)));
-    EXPECT_FALSE(assembler.beginFrame(frame(SANE_FRAME_GRAY, 8, 1, 1, 1)));
-    const uint8_t one = 7;
-    ASSERT_TRUE(assembler.append(&one, 1));
-    ASSERT_TRUE(assembler.endFrame());
-    EXPECT_FALSE(assembler.beginFrame(frame(SANE_FRAME_GRAY, 8, 1, 1, 1)));
-    EXPECT_FALSE(assembler.endFrame());
-    EXPECT_EQ(assembler.image().constScanLine(0)[0], one);
 }
