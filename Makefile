@@ -2,8 +2,10 @@
 BUILD ?= build
 CMAKE_ARGS ?=
 JOBS ?= $(shell nproc)
+# Rebuilds after a branch switch or in a second checkout reuse earlier compiles.
+LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: run test build deps clean
+.PHONY: run test build deps clean coverage
 
 run: build
 	./$(BUILD)/vellumo
@@ -12,8 +14,19 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 build: deps
-	cmake -S . -B $(BUILD) $(CMAKE_ARGS)
+	cmake -S . -B $(BUILD) $(LAUNCHER) $(CMAKE_ARGS)
 	cmake --build $(BUILD) -j$(JOBS)
+
+# Line and branch coverage of the program's code (not of tests and benchmarks) by the tests.
+coverage: deps
+	cmake -S . -B build-coverage $(LAUNCHER) -DCMAKE_BUILD_TYPE=Debug -DVELLUMO_COVERAGE=ON \
+		-DVELLUMO_BENCHMARKS=OFF
+	cmake --build build-coverage -j$(JOBS)
+	find build-coverage -name '*.gcda' -delete
+	cd build-coverage && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	gcovr --root . --object-directory build-coverage --exclude 'tests/' --exclude 'bench/' \
+		--exclude 'build.*/' --exclude-throw-branches --exclude-unreachable-branches \
+		--print-summary --txt build-coverage/coverage.txt
 
 deps:
 	./scripts/install-deps
