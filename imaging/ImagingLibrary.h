@@ -1,6 +1,6 @@
 #pragma once
 
-// Bounds what decoding a picture may allocate (Qt's image readers and the Magick++ fallback)
-// and initialises Magick++. Safe to call more than once and from any thread; loading a
-// picture calls it too.
+// Bounds what Qt's image readers may allocate while decoding a picture. Safe to call more than
+// once and from any thread; loading a picture calls it too. (libjpeg and ImageMagick are
+// bounded where they are used.)
 void StartImaging();

@@ -1,8 +1,7 @@
 #include "imaging/LegacyFormats.h"
 
-#include <QFileInfo>
-
 #include <array>
+#include <cstring>
 
 namespace imaging {
 namespace {
@@ -36,25 +35,24 @@ const std::array<Suffix, 10> kSuffixes = {{
 }};
 
 // Manufacturer byte, a known version and run-length encoding.
-bool looksLikePcx(const QByteArray &head)
+bool looksLikePcx(std::span<const uint8_t> head)
 {
-    return head.size() >= 128 && head[0] == 0x0a && QByteArray("\x00\x02\x03\x04\x05", 5).contains(head[1])
+    return head.size() >= 128 && head[0] == 0x0a && std::memchr("\x00\x02\x03\x04\x05", head[1], 5)
         && head[2] == 1;
 }
 
 } // namespace
 
-std::string legacyCoderFor(const QString &path, const QByteArray &head)
+std::string legacyCoderFor(const QString &suffix, std::span<const uint8_t> head)
 {
     if (looksLikePcx(head))
         return "PCX";
     for (const Signature &s : kSignatures) {
-        if (head.size() >= s.offset + s.length && head.mid(s.offset, s.length) == QByteArray(s.bytes, s.length))
+        if (head.size() >= size_t(s.offset + s.length) && std::memcmp(head.data() + s.offset, s.bytes, size_t(s.length)) == 0)
             return s.coder;
     }
-    const QString suffix = QFileInfo(path).suffix().toLower();
     for (const Suffix &s : kSuffixes) {
-        if (suffix == QLatin1String(s.suffix))
+        if (suffix.compare(QLatin1String(s.suffix), Qt::CaseInsensitive) == 0)
             return s.coder;
     }
     return {};

@@ -3,28 +3,18 @@
 #include "imaging/EncodedCompleteness.h"
 #include "imaging/Limits.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QImageReader>
 
 namespace imaging {
-namespace {
 
-bool fileIsComplete(const QString &path, const QByteArray &format)
+QImage decodeWithQt(std::span<const uint8_t> bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    if (const uchar *mapped = file.map(0, file.size()))
-        return isEncodingComplete(format, {mapped, size_t(file.size())});
-    const QByteArray bytes = file.readAll();
-    return isEncodingComplete(format, {reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(bytes.size())});
-}
-
-} // namespace
-
-QImage decodeWithQt(const QString &path)
-{
-    QImageReader reader(path);
+    QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
+    QBuffer buffer(&data);
+    if (!buffer.open(QIODevice::ReadOnly))
+        return {};
+    QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
     if (!reader.canRead())
@@ -36,7 +26,7 @@ QImage decodeWithQt(const QString &path)
     QImage image;
     if (!reader.read(&image) || !fitsPixelLimit(image.width(), image.height()))
         return {};
-    if (!fileIsComplete(path, format))
+    if (!isEncodingComplete(format, bytes))
         return {};
     return image;
 }
