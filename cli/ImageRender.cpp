@@ -1,21 +1,23 @@
 #include "cli/ImageRender.h"
 
-#include "cli/ReducedJpeg.h"
 #include "cli/ToolFailure.h"
+#include "editor/JpegReduction.h"
+#include "imaging/FileBytes.h"
 
 namespace {
 
 std::optional<HandheldPicture> renderReduced(const QString &path, const RenderRequest &request)
 {
-    const std::optional<JpegHeader> header = ReadJpegHeader(path);
-    if (!header)
+    const imaging::FileBytes file(path);
+    const std::optional<imaging::JpegInfo> info = imaging::readJpegInfo(file.bytes());
+    if (!info)
         return std::nullopt;
-    const Framing framing = ChooseFraming(request.framing, header->shown());
+    const Framing framing = ChooseFraming(request.framing, info->shown());
     const std::optional<JpegReduction> reduction =
-        ChooseJpegReduction(*header, MapFrameToSource(framing.frame, framing.placement));
+        ChooseJpegReduction(*info, MapFrameToSource(framing.frame, framing.placement));
     if (!reduction)
         return std::nullopt;
-    const QImage image = DecodeReducedJpeg(path, *reduction);
+    const QImage image = imaging::decodeJpeg(file.bytes(), reduction->denominator);
     if (image.isNull())
         return std::nullopt;
     // At scale 1 and offset 0 the frame is its own source rectangle.
@@ -24,7 +26,6 @@ std::optional<HandheldPicture> renderReduced(const QString &path, const RenderRe
 }
 
 } // namespace
-
 HandheldPicture RenderImageFile(const QString &path, const RenderRequest &request)
 {
     if (!request.fullDecode) {

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QImageWriter>
 
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 void SaveImage(const QImage &image, const QString &path)
@@ -45,6 +47,26 @@ QImage HandheldGrays(const QString &bmpPath)
     if (picture.isNull() || picture.format() != QImage::Format_Indexed8)
         throw std::runtime_error("not an indexed picture: " + bmpPath.toStdString());
     return HandheldGrays(picture);
+}
+
+BlockDifference CompareBlocks(const QImage &a, const QImage &b)
+{
+    const QImage ga = HandheldGrays(a);
+    const QImage gb = HandheldGrays(b);
+    BlockDifference difference;
+    int blocks = 0;
+    for (int by = 0; by < ga.height(); by += 8) {
+        for (int bx = 0; bx < ga.width(); bx += 8, ++blocks) {
+            double sum = 0;
+            for (int y = by; y < by + 8; ++y)
+                for (int x = bx; x < bx + 8; ++x)
+                    sum += ga.constScanLine(y)[x] - gb.constScanLine(y)[x];
+            difference.largest = std::max(difference.largest, std::abs(sum) / 64);
+            difference.average += std::abs(sum) / 64;
+        }
+    }
+    difference.average /= blocks;
+    return difference;
 }
 
 QMap<QString, QByteArray> FolderSnapshot(const QString &folder)
