@@ -3,10 +3,12 @@
 #include "app/DialogUnits.h"
 #include "app/MessageBox.h"
 #include "app/Settings.h"
+#include "app/WaitCursor.h"
 #include "editor/CropFrame.h"
 #include "editor/HandheldRender.h"
 #include "editor/NameDlg.h"
 #include "editor/PictureStore.h"
+#include "editor/ReducedFirstSource.h"
 #include "res/Resources.h"
 
 #include <QEvent>
@@ -126,6 +128,19 @@ void CPictureEditorDlg::buildControls()
     cropBorder->lower();
 }
 
+bool CPictureEditorDlg::LoadSource(const QString &path)
+{
+    m_reducedFirst = ReducedFirstSource::Open(path, m_cropFrame->size());
+    return m_reducedFirst || m_source.Load(path);
+}
+
+QSize CPictureEditorDlg::SourceSize() const
+{
+    if (m_reducedFirst && !m_source.IsAllocated())
+        return m_reducedFirst->size();
+    return QSize(m_source.GetWidth(), m_source.GetHeight());
+}
+
 void CPictureEditorDlg::setVisible(bool visible)
 {
     // The caller fills m_source after construction, so set up when the editor first shows.
@@ -159,13 +174,12 @@ bool CPictureEditorDlg::OnInitDialog()
 void CPictureEditorDlg::ScaleToFit()
 {
     const QSize control = m_cropFrame->size();
-    const ViewGeometry view =
-        ComputeViewGeometry(QSize(m_source.GetWidth(), m_source.GetHeight()), control);
+    const ViewGeometry view = ComputeViewGeometry(SourceSize(), control);
     m_cropFrame->m_scale = view.placement.scale;
     m_cropFrame->m_offsetX = view.placement.offsetX;
     m_cropFrame->m_offsetY = view.placement.offsetY;
 
-    m_view = m_source;
+    m_view = m_source.IsAllocated() || !m_reducedFirst ? m_source : m_reducedFirst->reduced();
     m_view.Size(view.scaledSize.width(), view.scaledSize.height());
     m_background = OnBlackCanvas(m_view, control, view.scaledSize,
                                  QPoint(view.placement.offsetX, view.placement.offsetY));
@@ -182,14 +196,45 @@ void CPictureEditorDlg::RenderPreview(CropRect frame)
 {
     const ViewPlacement placement{m_cropFrame->m_scale, m_cropFrame->m_offsetX,
                                   m_cropFrame->m_offsetY};
-    const std::optional<HandheldPicture> rendered =
-        RenderHandheld(m_source, frame, placement, m_grayLevel, m_contrast);
+    std::optional<HandheldPicture> rendered;
+    m_frameAwaitingSource.reset();
+    if (m_source.IsAllocated() || !m_reducedFirst) {
+        rendered = RenderHandheld(m_source, frame, placement, m_grayLevel, m_contrast);
+    } else {
+        ReducedFirstSource::Render standIn = m_reducedFirst->render(frame, placement, m_grayLevel, m_contrast);
+        rendered = std::move(standIn.picture);
+        if (standIn.needsFullPicture) {
+            m_frameAwaitingSource = frame;
+            m_reducedFirst->startFullDecode([this] {
+                QMetaObject::invokeMethod(this, &CPictureEditorDlg::AdoptFullSource, Qt::QueuedConnection);
+            });
+        }
+    }
     // A frame that covers no source pixels keeps the last result and preview.
     if (!rendered)
         return;
     m_result = rendered->picture;
     m_preview = ComposePreview(m_result, m_previewControl->contentsRect().size());
     m_previewControl->setPixmap(QPixmap::fromImage(m_preview.ToQImage()));
+}
+
+void CPictureEditorDlg::AdoptFullSource()
+{
+    if (m_source.IsAllocated())
+        return;
+    m_source = m_reducedFirst->fullPicture();
+    if (m_source.IsAllocated() && m_frameAwaitingSource)
+        RenderPreview(*m_frameAwaitingSource);
+}
+
+// The picture saved is never a stand-in while the full-size picture can still come.
+void CPictureEditorDlg::FinishAwaitedRender()
+{
+    if (!m_frameAwaitingSource)
+        return;
+    WaitCursor wait;
+    m_reducedFirst->waitForFullDecode();
+    AdoptFullSource();
 }
 
 void CPictureEditorDlg::OnGray16()
@@ -259,6 +304,7 @@ void CPictureEditorDlg::accept()
     if (prompt.exec() != QDialog::Accepted)
         return;
     m_name = prompt.m_name;
+    FinishAwaitedRender();
     if (!SavePicture())
         return;
     WriteSettings();

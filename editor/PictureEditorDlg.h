@@ -6,7 +6,11 @@
 #include <QDialog>
 #include <QString>
 
+#include <memory>
+#include <optional>
+
 class CCropFrame;
+class ReducedFirstSource;
 class QLabel;
 class QRadioButton;
 class QSlider;
@@ -24,8 +28,9 @@ constexpr int Gray4 = 1017;
 
 // Turns one incoming picture into a handheld picture: the whole picture with a crop frame
 // on the left, the 160 by 160 gray result on the right, the gray depth and the contrast
-// below. The caller sets m_source (and m_dataDir) before running it; after OK, m_name,
-// m_path and m_grayLevel describe the picture file written.
+// below. The caller sets m_source, or opens an image file with LoadSource, and m_dataDir
+// before running it; after OK, m_name, m_path and m_grayLevel describe the picture file
+// written.
 class CPictureEditorDlg : public QDialog, public CropFrameOwner {
     Q_OBJECT
 public:
@@ -34,6 +39,12 @@ public:
 
     explicit CPictureEditorDlg(QWidget *parent = nullptr);
     ~CPictureEditorDlg() override;
+
+    // The picture of an image file to edit. A large JPEG is opened at a reduced size and shown
+    // from that (see ReducedFirstSource); m_source then stays empty until a frame needs the
+    // full-size picture and its decode on a worker thread has ended. Anything else is loaded
+    // into m_source. False when the file cannot be read.
+    bool LoadSource(const QString &path);
 
     void setVisible(bool visible) override;
     void RenderPreview(CropRect frame) override;
@@ -68,9 +79,15 @@ private:
     void ScaleToFit();
     bool SavePicture();
     void WriteSettings();
+    QSize SourceSize() const;
+    void AdoptFullSource();
+    void FinishAwaitedRender();
 
     QRadioButton *m_gray4Button = nullptr;
     QSlider *m_slider = nullptr;
     QLabel *m_previewControl = nullptr;
     bool m_initialised = false;
+    std::unique_ptr<ReducedFirstSource> m_reducedFirst;
+    // The frame last rendered from a stand-in, to render again once m_source is there.
+    std::optional<CropRect> m_frameAwaitingSource;
 };

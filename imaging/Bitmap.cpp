@@ -53,6 +53,12 @@ void ImgBitmap::Size(int w, int h)
         adopt(imaging::resampleFrame(*m_pixels, m_view, w, h, imaging::PyramidUse::Allowed));
 }
 
+void ImgBitmap::PrepareReductions() const
+{
+    if (IsAllocated())
+        m_pixels->pyramid();
+}
+
 void ImgBitmap::Trim(const QRect &r)
 {
     if (!IsAllocated())

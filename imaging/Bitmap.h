@@ -23,10 +23,11 @@ class PixelData;
 // Every operation on a bitmap that is not allocated does nothing (or returns false / 0).
 class ImgBitmap {
 public:
-    // The first picture of an image file, decoded by Qt (by content, EXIF orientation applied)
-    // or for older formats Qt lacks (PCX, DCX, PSD, TGA variants, PICT, MacPaint, DICOM, ...)
-    // by Magick++. Refuses pictures over 250 megapixels before allocating them, and damaged or
-    // cut-off files. On failure the bitmap is left not allocated.
+    // The first picture of an image file (imaging::readImageFile): a JPEG decoded by libjpeg,
+    // anything else by Qt (by content), EXIF orientation applied, or for older formats Qt
+    // lacks (PCX, DCX, PSD, TGA variants, PICT, MacPaint, DICOM, ...) by ImageMagick. Refuses
+    // pictures over 250 megapixels before allocating them, and damaged or cut-off files. On
+    // failure the bitmap is left not allocated.
     bool Load(const QString &path);
     bool IsAllocated() const;
     int GetWidth() const;
@@ -43,6 +44,9 @@ public:
     // pixel taking the nearest entry. w or h <= 0, or a result over 250 megapixels, leaves the
     // bitmap not allocated.
     void Size(int w, int h);
+    // Builds now the half-size levels that Size reads for strong reductions (and that copies
+    // share), for instance on a worker thread, rather than in the first such Size.
+    void PrepareReductions() const;
     // Cropped to r (in this bitmap's pixels) clipped to the bitmap; nothing left -> not allocated.
     void Trim(const QRect &r);
 

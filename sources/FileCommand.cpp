@@ -38,11 +38,12 @@ void CAlbumDlg::OnAddPhotoFromFile()
 bool CAlbumDlg::AddPhotoFromFile(const QString &file)
 {
     CPictureEditorDlg editor(this);
+    bool loaded = false;
     {
         WaitCursor wait;
-        editor.m_source.Load(file);
+        loaded = editor.LoadSource(file);
     }
-    if (!editor.m_source.IsAllocated()) {
+    if (!loaded) {
         ShowMessageBox(this, QStringLiteral("There was an reading the picture file."),
                        QStringLiteral("Add Photo"), MessageButtons::Ok, MessageIcon::Exclamation);
         return false;

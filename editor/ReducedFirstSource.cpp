@@ -1,0 +1,89 @@
+#include "editor/ReducedFirstSource.h"
+
+#include "editor/JpegReduction.h"
+#include "imaging/FileBytes.h"
+
+namespace {
+
+std::span<const uint8_t> spanOf(const QByteArray &bytes)
+{
+    return {reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(bytes.size())};
+}
+
+} // namespace
+
+std::unique_ptr<ReducedFirstSource> ReducedFirstSource::Open(const QString &path, QSize control)
+{
+    const imaging::FileBytes file(path);
+    const std::optional<imaging::JpegInfo> info = imaging::readJpegInfo(file.bytes());
+    if (!info)
+        return nullptr;
+    const int denominator = ChooseEditorJpegReduction(*info, control);
+    if (denominator == 1)
+        return nullptr;
+    const ImgBitmap reduced = ImgBitmap::FromQImage(imaging::decodeJpeg(file.bytes(), denominator));
+    if (!reduced.IsAllocated())
+        return nullptr;
+    // A copy rather than the mapping: the file may be overwritten while the editor is open.
+    QByteArray bytes(reinterpret_cast<const char *>(file.bytes().data()), qsizetype(file.bytes().size()));
+    return std::unique_ptr<ReducedFirstSource>(
+        new ReducedFirstSource(std::move(bytes), *info, denominator, reduced));
+}
+
+ReducedFirstSource::ReducedFirstSource(QByteArray bytes, imaging::JpegInfo info, int denominator, ImgBitmap reduced)
+    : m_bytes(std::move(bytes))
+    , m_info(info)
+    , m_denominator(denominator)
+    , m_reduced(std::move(reduced))
+{
+}
+
+ReducedFirstSource::~ReducedFirstSource()
+{
+    m_stop = true;
+    waitForFullDecode();
+}
+
+ReducedFirstSource::Render ReducedFirstSource::render(const CropRect &frame, const ViewPlacement &placement,
+                                                      int grayLevel, int contrast) const
+{
+    const CropRect sourceRect = MapFrameToSource(frame, placement);
+    const std::optional<CropRect> exact = ReducedJpegSourceRect(m_info, sourceRect, m_denominator);
+    const std::optional<CropRect> reduced = exact ? exact : MapToReducedJpeg(m_info, sourceRect, m_denominator);
+    Render out;
+    out.needsFullPicture = !exact;
+    // At scale 1 and offset 0 the frame is its own source rectangle.
+    if (reduced)
+        out.picture = RenderHandheld(m_reduced, *reduced, ViewPlacement{}, grayLevel, contrast);
+    return out;
+}
+
+void ReducedFirstSource::startFullDecode(std::function<void()> finished)
+{
+    if (m_worker.joinable())
+        return;
+    m_worker = std::thread([this, finished = std::move(finished)] {
+        ImgBitmap full = ImgBitmap::FromQImage(imaging::decodeJpeg(spanOf(m_bytes), 1, &m_stop));
+        if (m_stop)
+            return;
+        // Here rather than in the first render, which would wait for it.
+        full.PrepareReductions();
+        {
+            const std::lock_guard lock(m_mutex);
+            m_full = std::move(full);
+        }
+        finished();
+    });
+}
+
+void ReducedFirstSource::waitForFullDecode()
+{
+    if (m_worker.joinable())
+        m_worker.join();
+}
+
+ImgBitmap ReducedFirstSource::fullPicture() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_full;
+}
