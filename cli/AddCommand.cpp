@@ -11,19 +11,27 @@
 
 #include <QFile>
 #include <QTextStream>
+#include <QThread>
+
+#include <algorithm>
+#include <deque>
+#include <future>
 
 namespace {
 
-// Renders the image into a new picture file and saves the album with it appended; on a
-// failure the new picture file is removed again.
-void addOne(AlbumSession &album, const QString &image, const QString &name,
-            const RenderRequest &request)
+void failWhenFull(const AlbumSession &album, const QString &image)
 {
     if (album.isFull())
         Fail(QStringLiteral("the album is full (%1 photos): %2 was not added")
                  .arg(kMaxRecords)
                  .arg(image));
-    const HandheldPicture picture = RenderImageFile(image, request);
+}
+
+// Saves the picture as a new picture file and the album with it appended; on a failure the
+// new picture file is removed again.
+void addOne(AlbumSession &album, const HandheldPicture &picture, const QString &name,
+            const RenderRequest &request)
+{
     const PictureSaveResult saved = SaveNewPicture(picture.picture, album.dataDir());
     if (saved.error != PictureSaveError::None)
         Fail(PictureSaveErrorText(saved, album.dataDir()));
@@ -51,15 +59,40 @@ void AddPhotos(const ParsedArguments &arguments, Console &console)
     if (!DataDirectoryFitsRecords(album.dataDir()))
         Fail(QStringLiteral("the data directory %1 is too long a path for the album's picture paths")
                  .arg(album.dataDir()));
+    failWhenFull(album, images.first());
+
+    // The images are rendered on as many threads as there are cores to run them, each at most
+    // that many images ahead of the one being added, which bounds the memory they hold; they
+    // are saved and appended in the order given, so the album is the one a single core makes.
+    const size_t ahead = size_t(std::max(1, QThread::idealThreadCount()));
+    std::deque<std::future<HandheldPicture>> renders;
+    qsizetype started = 0;
+    int notAdded = 0;
+    const auto report = [&](qsizetype i, const QString &outcome) {
+        console.err << QStringLiteral("vellumo-album: %1/%2 %3 %4").arg(i + 1).arg(images.size()).arg(images[i], outcome)
+                    << Qt::endl;
+    };
     for (qsizetype i = 0; i < images.size(); ++i) {
-        const QString &image = images[i];
-        addOne(album, image, named ? arguments.value("name") : PhotoNameFromFile(image), request);
-        if (images.size() > 1) {
-            console.err << QStringLiteral("vellumo-album: %1/%2 %3 added as %4")
-                               .arg(i + 1)
-                               .arg(images.size())
-                               .arg(image, RecordPathString(album.at(album.count() - 1)))
-                        << Qt::endl;
+        for (; started < images.size() && renders.size() < ahead; ++started)
+            renders.push_back(std::async(std::launch::async, RenderImageFile, images[started], request));
+        std::future<HandheldPicture> render = std::move(renders.front());
+        renders.pop_front();
+        failWhenFull(album, images[i]);
+        HandheldPicture picture;
+        try {
+            picture = render.get();
+        } catch (const ToolFailure &failure) {
+            if (images.size() == 1)
+                throw;
+            // An image that cannot be read is reported; the others are still added.
+            report(i, QStringLiteral("was not added: %1").arg(failure.message));
+            ++notAdded;
+            continue;
         }
+        addOne(album, picture, named ? arguments.value("name") : PhotoNameFromFile(images[i]), request);
+        if (images.size() > 1)
+            report(i, QStringLiteral("added as %1").arg(RecordPathString(album.at(album.count() - 1))));
     }
+    if (notAdded > 0)
+        Fail(QStringLiteral("%1 of %2 images were not added").arg(notAdded).arg(images.size()));
 }
