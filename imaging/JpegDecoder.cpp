@@ -8,6 +8,7 @@
 
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 #include <jpeglib.h>
 
 namespace imaging {
@@ -176,11 +177,16 @@ QImage decodeJpeg(std::span<const uint8_t> bytes, int denominator, const std::at
     // The saved EXIF data goes with the decoder's image memory when the rows are read.
     const int orientation = orientationOf(d);
     const bool gray = d.info.out_color_space == JCS_GRAYSCALE;
-    QImage image(int(d.info.output_width), height, gray ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
-    if (image.isNull() || !readRows(d, image.bits(), image.bytesPerLine(), JDIMENSION(height), cancel))
+    // Rows as wide as libjpeg writes them, the picture only as wide as the whole squares:
+    // leaving out the last column costs no copy.
+    const qsizetype bytesPerLine = (qsizetype(d.info.output_width) * (gray ? 1 : 4) + 3) & ~qsizetype(3);
+    auto *rows = static_cast<uchar *>(std::malloc(size_t(bytesPerLine) * size_t(height)));
+    if (!rows)
         return {};
-    if (image.width() != width)
-        image = image.copy(0, 0, width, height);
+    const QImage image(rows, width, height, bytesPerLine, gray ? QImage::Format_Grayscale8 : QImage::Format_RGB32,
+                       std::free, rows);
+    if (!readRows(d, rows, bytesPerLine, JDIMENSION(height), cancel))
+        return {};
     return orientForDisplay(image, orientation);
 }
 
