@@ -2,12 +2,26 @@
 
 #include "editor/JpegReduction.h"
 #include "imaging/FileBytes.h"
+#include "imaging/Limits.h"
+
+#include <QFile>
 
 namespace {
 
-std::span<const uint8_t> spanOf(const QByteArray &bytes)
+// The file read again, not kept mapped since it was opened: it may have been overwritten
+// in place meanwhile, and reading a mapping of a file cut short ends the program. A file
+// that no longer holds the picture that was opened gives nothing.
+QImage decodeFullPicture(const QString &path, const imaging::JpegInfo &opened, const std::atomic<bool> &stop)
 {
-    return {reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(bytes.size())};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > imaging::kMaxFileBytes)
+        return {};
+    const QByteArray contents = file.readAll();
+    const std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t *>(contents.constData()),
+                                         size_t(contents.size()));
+    if (imaging::readJpegInfo(bytes) != opened)
+        return {};
+    return imaging::decodeJpeg(bytes, 1, &stop);
 }
 
 } // namespace
@@ -24,14 +38,11 @@ std::unique_ptr<ReducedFirstSource> ReducedFirstSource::Open(const QString &path
     const ImgBitmap reduced = ImgBitmap::FromQImage(imaging::decodeJpeg(file.bytes(), denominator));
     if (!reduced.IsAllocated())
         return nullptr;
-    // A copy rather than the mapping: the file may be overwritten while the editor is open.
-    QByteArray bytes(reinterpret_cast<const char *>(file.bytes().data()), qsizetype(file.bytes().size()));
-    return std::unique_ptr<ReducedFirstSource>(
-        new ReducedFirstSource(std::move(bytes), *info, denominator, reduced));
+    return std::unique_ptr<ReducedFirstSource>(new ReducedFirstSource(path, *info, denominator, reduced));
 }
 
-ReducedFirstSource::ReducedFirstSource(QByteArray bytes, imaging::JpegInfo info, int denominator, ImgBitmap reduced)
-    : m_bytes(std::move(bytes))
+ReducedFirstSource::ReducedFirstSource(QString path, imaging::JpegInfo info, int denominator, ImgBitmap reduced)
+    : m_path(std::move(path))
     , m_info(info)
     , m_denominator(denominator)
     , m_reduced(std::move(reduced))
@@ -63,7 +74,7 @@ void ReducedFirstSource::startFullDecode(std::function<void()> finished)
     if (m_worker.joinable())
         return;
     m_worker = std::thread([this, finished = std::move(finished)] {
-        ImgBitmap full = ImgBitmap::FromQImage(imaging::decodeJpeg(spanOf(m_bytes), 1, &m_stop));
+        ImgBitmap full = ImgBitmap::FromQImage(decodeFullPicture(m_path, m_info, m_stop));
         if (m_stop)
             return;
         // Here rather than in the first render, which would wait for it.

@@ -4,7 +4,6 @@
 #include "imaging/Bitmap.h"
 #include "imaging/JpegDecoder.h"
 
-#include <QByteArray>
 #include <QSize>
 #include <QString>
 
@@ -50,9 +49,9 @@ public:
     ImgBitmap fullPicture() const;
 
 private:
-    ReducedFirstSource(QByteArray bytes, imaging::JpegInfo info, int denominator, ImgBitmap reduced);
+    ReducedFirstSource(QString path, imaging::JpegInfo info, int denominator, ImgBitmap reduced);
 
-    QByteArray m_bytes; // the file as read, for the full decode
+    QString m_path;
     imaging::JpegInfo m_info;
     int m_denominator;
     ImgBitmap m_reduced;

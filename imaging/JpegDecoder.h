@@ -19,6 +19,7 @@ struct JpegInfo {
     int orientation = 1; // EXIF orientation code
 
     QSize shown() const;
+    bool operator==(const JpegInfo &) const = default;
 };
 
 // Nothing when the header cannot be read or announces more than kMaxPixels.
