@@ -67,7 +67,8 @@ Exit status:
   0  done
   1  the command could not be done: a bad value (a name or position the album cannot
      take, a frame outside the picture), an unreadable image, a full album, a missing
-     or unwritable folder or file. What was not done is left as it was.
+     or unwritable folder or file. What was not done is left as it was; add of several
+     images still adds the ones it can read.
   2  wrong usage: unknown command or option, missing or extra arguments, a malformed
      value.
 )");
