@@ -3,8 +3,8 @@
 #include "app/DataDirectory.h"
 #include "app/Settings.h"
 #include "cli/Arguments.h"
-#include "cli/ImageRender.h"
 #include "cli/OpenAlbum.h"
+#include "cli/ParallelRenders.h"
 #include "cli/PhotoName.h"
 #include "cli/ToolFailure.h"
 #include "editor/PictureStore.h"
@@ -14,9 +14,6 @@
 #include <QThread>
 
 #include <algorithm>
-#include <deque>
-#include <future>
-#include <optional>
 
 namespace {
 
@@ -62,43 +59,28 @@ void AddPhotos(const ParsedArguments &arguments, Console &console)
                  .arg(album.dataDir()));
     failWhenFull(album, images.first());
 
-    // The images are rendered on as many threads as there are cores to run them, never more
-    // at once, which bounds the memory they hold; they are saved and appended in the order
-    // given, so the album is the one a single core makes.
-    const size_t threads = size_t(std::max(1, QThread::idealThreadCount()));
-    std::deque<std::future<HandheldPicture>> renders;
-    qsizetype started = 0;
-    const auto startRenders = [&] {
-        for (; started < images.size() && renders.size() < threads; ++started)
-            renders.push_back(std::async(std::launch::async, RenderImageFile, images[started], request));
-    };
+    // The images are rendered on every core the tool may use; they are saved and appended in
+    // the order given, so the album is the one a single core makes.
+    ParallelRenders renders(images, request, std::max(1, QThread::idealThreadCount()));
     const auto report = [&](qsizetype i, const QString &outcome) {
         console.err << QStringLiteral("vellumo-album: %1/%2 %3 %4").arg(i + 1).arg(images.size()).arg(images[i], outcome)
                     << Qt::endl;
     };
     int notAdded = 0;
-    startRenders();
     for (qsizetype i = 0; i < images.size(); ++i) {
-        std::future<HandheldPicture> render = std::move(renders.front());
-        renders.pop_front();
         failWhenFull(album, images[i]);
-        std::optional<HandheldPicture> picture;
-        QString failure;
+        HandheldPicture picture;
         try {
-            picture = render.get();
-        } catch (const ToolFailure &unreadable) {
+            picture = renders.take(i);
+        } catch (const ToolFailure &failure) {
             if (images.size() == 1)
                 throw;
-            failure = unreadable.message;
-        }
-        startRenders(); // the next ones render while this one is saved
-        if (!picture) {
             // An image that cannot be read is reported; the others are still added.
-            report(i, QStringLiteral("was not added: %1").arg(failure));
+            report(i, QStringLiteral("was not added: %1").arg(failure.message));
             ++notAdded;
             continue;
         }
-        addOne(album, *picture, named ? arguments.value("name") : PhotoNameFromFile(images[i]), request);
+        addOne(album, picture, named ? arguments.value("name") : PhotoNameFromFile(images[i]), request);
         if (images.size() > 1)
             report(i, QStringLiteral("added as %1").arg(RecordPathString(album.at(album.count() - 1))));
     }

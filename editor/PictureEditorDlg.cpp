@@ -130,6 +130,7 @@ void CPictureEditorDlg::buildControls()
 
 bool CPictureEditorDlg::LoadSource(const QString &path)
 {
+    m_source = ImgBitmap();
     m_reducedFirst = ReducedFirstSource::Open(path, m_cropFrame->size());
     return m_reducedFirst || m_source.Load(path);
 }
