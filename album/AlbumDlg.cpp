@@ -105,6 +105,7 @@ void CAlbumDlg::buildControls()
               DialogRect(7, 123, 87, 14))
         ->setEnabled(false);
     addButton(AlbumId::Help, QStringLiteral("&Help"), DialogRect(7, 148, 50, 14));
+    // Enter gives the focused button its command, and everywhere else Exit's.
     addButton(AlbumId::Exit, QStringLiteral("Exit"), DialogRect(7, 166, 50, 14))->setDefault(true);
 
     m_list = new QListWidget(m_client);
@@ -140,7 +141,6 @@ QPushButton *CAlbumDlg::addButton(int id, const QString &text, const QRect &plac
     auto *button = new QPushButton(text, m_client);
     button->setObjectName(QString::number(id));
     button->setGeometry(place);
-    button->setAutoDefault(false);
     return button;
 }
 

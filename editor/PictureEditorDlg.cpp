@@ -71,7 +71,6 @@ void CPictureEditorDlg::buildControls()
     auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QString::number(EditorId::Cancel));
     cancel->setGeometry(DialogRect(292, 253, 50, 14));
-    cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &CPictureEditorDlg::reject);
 
     const QRect cropPlace = DialogRect(16, 7, 160, 148);
