@@ -285,6 +285,15 @@ void CPictureEditorDlg::reject()
 
 void CPictureEditorDlg::accept()
 {
+    // A picture too thin to show at the crop control's scale renders nothing to save.
+    if (!m_result.IsAllocated()) {
+        ShowMessageBox(this,
+                       QStringLiteral("There is no picture to save: this picture is too narrow or "
+                                      "too short to show in the editor. Press Cancel and choose "
+                                      "another picture."),
+                       QStringLiteral("Save"), MessageButtons::Ok, MessageIcon::Exclamation);
+        return;
+    }
     CNameDlg prompt(this);
     prompt.m_title = QStringLiteral("Picture Name");
     prompt.m_name = QStringLiteral("New Picture");
