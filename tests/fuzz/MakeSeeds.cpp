@@ -1,5 +1,6 @@
 // fuzz_seeds OUTDIR: the seed corpora, made from the program's own output so that no
 // third-party file is needed: OUTDIR/album_reader, OUTDIR/picture_loader, OUTDIR/bmp_roundtrip.
+// `scripts/fuzz --merge` minimises them with what fuzzing found into tests/fuzz/corpus.
 #include "FuzzSupport.h"
 
 #include "album/AlbumFile.h"
