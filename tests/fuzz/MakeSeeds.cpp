@@ -67,7 +67,7 @@ int main(int argc, char **argv)
         ok = WriteAlbumFile(path, records) && ok;
     }
 
-    // Pictures: the suffix byte (jpg png bmp gif tif pcx tga psd = 0..7) and then the file.
+    // Pictures: the suffix byte (jpg png bmp gif tif pcx tga psd msp img = 0..9) and then the file.
     const auto addPicture = [&](int suffix, const QString &name, const QByteArray &file) {
         ok = !file.isEmpty() && Save(out + "/picture_loader/" + name, char(suffix) + file) && ok;
     };
