@@ -1,6 +1,7 @@
 #include "editor/CropFrame.h"
 #include "editor/NameDlg.h"
 #include "editor/PictureEditorDlg.h"
+#include "editor/PictureEditorOwner.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/NextModal.h"
 #include "support/QtPrinters.h"
@@ -40,6 +41,12 @@ void answerPrompt(CNameDlg &prompt, const QString &name)
     prompt.findChild<QPushButton *>("1")->click();
 }
 
+// The album window that opens the editor: it owns the data directory.
+struct Album : QWidget, PictureEditorOwner {
+    const QString &dataDir() const override { return dir; }
+    QString dir;
+};
+
 class PictureEditorTest : public testing::Test {
 protected:
     void SetUp() override
@@ -53,7 +60,7 @@ protected:
     void open(CPictureEditorDlg &editor, QSize size = QSize(640, 480))
     {
         editor.m_source = ImgBitmap::FromQImage(photo(size.width(), size.height()));
-        editor.m_dataDir = m_data.path();
+        m_album.dir = m_data.path();
         editor.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
     }
@@ -70,6 +77,7 @@ protected:
 
     int m_storedGray = 2;
     TempDir m_data;
+    Album m_album;
     MessageBoxRecorder m_messages;
 };
 
@@ -82,7 +90,7 @@ protected:
 
 TEST_F(PictureEditorTest, OpensWithTheCentredSquareAndAFirstRender)
 {
-    CPictureEditorDlg editor;
+    CPictureEditorDlg editor(&m_album);
     open(editor);
     auto *crop = editor.findChild<CCropFrame *>("1011");
     ASSERT_NE(crop, nullptr);
@@ -101,7 +109,7 @@ TEST_F(PictureEditorTest, OpensWithTheCentredSquareAndAFirstRender)
 
 TEST_F(OddGrayLevelTest, StoredOddGrayLevelShowsFourLevelsButRendersSixteen)
 {
-    CPictureEditorDlg editor;
+    CPictureEditorDlg editor(&m_album);
     open(editor);
     EXPECT_TRUE(editor.findChild<QRadioButton *>("1017")->isChecked());
     EXPECT_EQ(editor.m_grayLevel, 3);
@@ -116,7 +124,7 @@ TEST_F(OddGrayLevelTest, StoredOddGrayLevelShowsFourLevelsButRendersSixteen)
 
 TEST_F(PictureEditorTest, GrayClickAlwaysRendersSliderOnlyWhenLetGoElsewhere)
 {
-    CPictureEditorDlg editor;
+    CPictureEditorDlg editor(&m_album);
     open(editor);
     auto *slider = editor.findChild<QSlider *>("1015");
     qint64 key = previewKey(editor);
@@ -145,7 +153,7 @@ TEST_F(PictureEditorTest, GrayClickAlwaysRendersSliderOnlyWhenLetGoElsewhere)
 
 TEST_F(PictureEditorTest, CancelAsksAndOnlyYesEndsAndWritesTheSettings)
 {
-    CPictureEditorDlg editor;
+    CPictureEditorDlg editor(&m_album);
     open(editor);
     QTest::mouseClick(editor.findChild<QRadioButton *>("1017"), Qt::LeftButton);
 
@@ -179,7 +187,7 @@ TEST_F(PictureEditorTest, SaveNamesWritesTheFirstFreePictureAndTheSettings)
     ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
     taken.close();
 
-    CPictureEditorDlg editor;
+    CPictureEditorDlg editor(&m_album);
     open(editor);
     QTest::mouseClick(editor.findChild<QRadioButton *>("1017"), Qt::LeftButton);
     QString prompted;
@@ -209,7 +217,7 @@ TEST_F(PictureEditorTest, SaveNamesWritesTheFirstFreePictureAndTheSettings)
 
 TEST_F(PictureEditorTest, CancelledPromptLeavesTheEditorOpenAndWritesNothing)
 {
-    CPictureEditorDlg editor;
+    CPictureEditorDlg editor(&m_album);
     open(editor);
     OnNextModal<CNameDlg>([](CNameDlg &prompt) { prompt.findChild<QPushButton *>("2")->click(); });
     editor.findChild<QPushButton *>("1")->click();
@@ -227,9 +235,9 @@ TEST_F(PictureEditorTest, SaveFailuresKeepTheEditorOpenWithAMessage)
     const QString tooLong = m_data.path() + "/" + QString(250, 'd');
 
     for (const QString &dataDir : {blocker.fileName(), tooLong}) {
-        CPictureEditorDlg editor;
+        CPictureEditorDlg editor(&m_album);
         open(editor);
-        editor.m_dataDir = dataDir;
+        m_album.dir = dataDir;
         OnNextModal<CNameDlg>([](CNameDlg &prompt) { answerPrompt(prompt, "Beach"); });
         editor.findChild<QPushButton *>("1")->click();
         EXPECT_TRUE(editor.isVisible());
@@ -244,7 +252,7 @@ TEST_F(PictureEditorTest, SaveFailuresKeepTheEditorOpenWithAMessage)
 
 TEST_F(PictureEditorTest, ReleasedFrameDragRendersTheNewFrame)
 {
-    CPictureEditorDlg editor;
+    CPictureEditorDlg editor(&m_album);
     open(editor);
     auto *crop = editor.findChild<CCropFrame *>("1011");
     const qint64 before = previewKey(editor);
