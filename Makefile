@@ -18,8 +18,9 @@ build: deps
 	cmake --build $(BUILD) -j$(JOBS)
 
 # Line and branch coverage of the program's code (not of tests and benchmarks) by the tests.
+# No ccache here: it would record source paths relative to the checkout, which gcov cannot follow.
 coverage: deps
-	cmake -S . -B build-coverage $(LAUNCHER) -DCMAKE_BUILD_TYPE=Debug -DVELLUMO_COVERAGE=ON \
+	cmake -S . -B build-coverage -DCMAKE_BUILD_TYPE=Debug -DVELLUMO_COVERAGE=ON \
 		-DVELLUMO_BENCHMARKS=OFF
 	cmake --build build-coverage -j$(JOBS)
 	find build-coverage -name '*.gcda' -delete
