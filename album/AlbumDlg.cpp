@@ -270,7 +270,6 @@ int CAlbumDlg::AddPhoto(QString name, QString path, int grayLevel)
 
 bool CAlbumDlg::RunEditor(CPictureEditorDlg &editor)
 {
-    editor.m_dataDir = m_dataDir;
     if (editor.exec() != QDialog::Accepted)
         return false;
     return AddPhoto(editor.m_name, editor.m_path, editor.m_grayLevel) != 0;

@@ -6,6 +6,7 @@
 #include "editor/CropFrame.h"
 #include "editor/HandheldRender.h"
 #include "editor/NameDlg.h"
+#include "editor/PictureEditorOwner.h"
 #include "editor/PictureStore.h"
 #include "res/Resources.h"
 
@@ -285,6 +286,14 @@ void CPictureEditorDlg::reject()
 
 void CPictureEditorDlg::accept()
 {
+    // Only the album window that opened the editor knows where its pictures belong.
+    const auto *owner = dynamic_cast<const PictureEditorOwner *>(parentWidget());
+    if (!owner) {
+        ShowMessageBox(this, QStringLiteral("The picture cannot be saved: this editor was not "
+                                            "opened from an album."),
+                       QStringLiteral("Error"));
+        return;
+    }
     // A picture too thin to show at the crop control's scale renders nothing to save.
     if (!m_result.IsAllocated()) {
         ShowMessageBox(this,
@@ -301,17 +310,17 @@ void CPictureEditorDlg::accept()
     if (prompt.exec() != QDialog::Accepted)
         return;
     m_name = prompt.m_name;
-    if (!SavePicture())
+    if (!SavePicture(owner->dataDir()))
         return;
     WriteSettings();
     QDialog::accept();
 }
 
-bool CPictureEditorDlg::SavePicture()
+bool CPictureEditorDlg::SavePicture(const QString &dataDir)
 {
-    const PictureSaveResult saved = SaveNewPicture(m_result, m_dataDir);
+    const PictureSaveResult saved = SaveNewPicture(m_result, dataDir);
     if (saved.error != PictureSaveError::None) {
-        ShowMessageBox(this, PictureSaveErrorText(saved, m_dataDir), QStringLiteral("Error"));
+        ShowMessageBox(this, PictureSaveErrorText(saved, dataDir), QStringLiteral("Error"));
         return false;
     }
     m_path = saved.path;

@@ -24,8 +24,9 @@ constexpr int Gray4 = 1017;
 
 // Turns one incoming picture into a handheld picture: the whole picture with a crop frame
 // on the left, the 160 by 160 gray result on the right, the gray depth and the contrast
-// below. The caller sets m_source (and m_dataDir) before running it; after OK, m_name,
-// m_path and m_grayLevel describe the picture file written.
+// below. The caller sets m_source before running it; Save writes into the data directory of
+// the parent, a PictureEditorOwner. After OK, m_name, m_path and m_grayLevel describe the
+// picture file written.
 class CPictureEditorDlg : public QDialog, public CropFrameOwner {
     Q_OBJECT
 public:
@@ -50,8 +51,6 @@ public:
     ImgBitmap m_view;
     CCropFrame *m_cropFrame = nullptr;
 
-    QString m_dataDir;   // where Save writes the picture file, used exactly as given
-
 public slots:
     void OnGray16();
     void OnGray4();
@@ -68,7 +67,7 @@ private:
     void ScaleToFit();
     void OnSliderValueChanged();
     void EndSliderMovement();
-    bool SavePicture();
+    bool SavePicture(const QString &dataDir);
     void WriteSettings();
 
     QRadioButton *m_gray4Button = nullptr;

@@ -1,5 +1,6 @@
 // Real keys, wheel turns and mouse presses on the album window, the editor and the name prompt.
 #include "editor/PictureEditorDlg.h"
+#include "editor/PictureEditorOwner.h"
 #include "res/Resources.h"
 #include "support/AlbumWindowFixture.h"
 #include "support/MessageBoxRecorder.h"
@@ -25,6 +26,7 @@ protected:
     void SetUp() override
     {
         AlbumWindowTest::SetUp();
+        m_album.dir = m_data.path();
         QObject::connect(&m_modals, &QTimer::timeout, [this] {
             auto *modal = qobject_cast<QDialog *>(QApplication::activeModalWidget());
             if (!modal || modal->inherits("CSplashDlg"))   // the fixture ends the splash
@@ -48,9 +50,13 @@ protected:
     void openEditor(CPictureEditorDlg &editor, QSize size = {640, 480})
     {
         editor.m_source = ImgBitmap::FromQImage(QImage(QString::fromLatin1(kLogoBitmapPath)).scaled(size));
-        editor.m_dataDir = m_data.path();
         editor.show();
     }
+    // The album window the editors are opened from: it gives them the data folder.
+    struct Album : QWidget, PictureEditorOwner {
+        const QString &dataDir() const override { return dir; }
+        QString dir;
+    } m_album;
     QTimer m_modals;
     MessageBoxRecorder m_messages;
     size_t m_seen = 0;
@@ -101,7 +107,7 @@ TEST_F(KeyboardTest, EnterInTheEditorAndItsPromptPressesTheFocusedButtonElseTheD
         {"Save focused, Enter in the prompt's edit box", {640, 480}, "1", "1013", "CNameDlg", true},
     };
     for (const Row &r : rows) {
-        CPictureEditorDlg editor;
+        CPictureEditorDlg editor(&m_album);
         openEditor(editor, r.size);
         m_answer = r.answer;
         pressEnterOn(editor, r.focus);
@@ -116,8 +122,9 @@ TEST_F(KeyboardTest, EveryEndedSliderMovementRendersOnceAtItsPosition)
 {
     struct CountingEditor : CPictureEditorDlg {
         void RenderPreview(CropRect frame) override { ++renders; CPictureEditorDlg::RenderPreview(frame); }
+        using CPictureEditorDlg::CPictureEditorDlg;
         int renders = 0;
-    } editor;
+    } editor(&m_album);
     openEditor(editor);
     QWidget *slider = editor.findChild<QWidget *>("1015");
     const int right = slider->width() - 4, y = slider->height() / 2;   // on the groove's line
