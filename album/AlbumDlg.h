@@ -2,6 +2,7 @@
 
 #include "album/ControlStates.h"
 #include "album/RecordTable.h"
+#include "editor/PictureEditorOwner.h"
 #include "imaging/Bitmap.h"
 #include "sources/ScanSession.h"
 
@@ -11,6 +12,7 @@
 #include <QString>
 
 class QAction;
+class QItemSelection;
 class QListWidget;
 class QListWidgetItem;
 class QMenuBar;
@@ -44,7 +46,7 @@ constexpr int MenuMoveDown = 32783;
 
 // The album window: the list of photos in album order, the preview panel and the
 // commands that change the album. Owns the record table for the whole run.
-class CAlbumDlg : public QDialog {
+class CAlbumDlg : public QDialog, public PictureEditorOwner {
     Q_OBJECT
 public:
     explicit CAlbumDlg(QWidget *parent = nullptr);
@@ -58,7 +60,7 @@ public:
     void LoadAlbum();
     bool SaveAlbum();
 
-    const QString &dataDir() const { return m_dataDir; }
+    const QString &dataDir() const override { return m_dataDir; }
     const RecordTable &records() const { return m_records; }
 
     // The scanner command's stand-ins for tests; the real dialogs when left empty.
@@ -86,7 +88,7 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private slots:
-    void OnItemChanged();
+    void OnItemChanged(const QItemSelection &selected);
     void OnAbout();
     void OnListKeyDown(int key);
 
@@ -97,7 +99,7 @@ private:
     QAction *addMenuItem(class QMenu *menu, int id, const QString &text);
     // Loads the file into a new editor and, when the user saves there, adds and saves.
     bool AddPhotoFromFile(const QString &file);
-    // Runs the editor on this album's data directory; true when a photo was added.
+    // Runs an editor made with this window as its parent; true when a photo was added.
     bool RunEditor(CPictureEditorDlg &editor);
     int selection() const;
     // The selection, or -1 after telling the user to select a photo first.

@@ -4,7 +4,8 @@
 #include <QString>
 
 // The per-user settings: "Directories/DataDir", "Directories/Last Import",
-// "Parameters/Gray Level", "Parameters/Contrast".
+// "Parameters/Gray Level", "Parameters/Contrast" (the scanner choice, "Parameters/Scanner",
+// is kept by ScanSettings).
 class Settings {
 public:
     Settings();

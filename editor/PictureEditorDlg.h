@@ -28,9 +28,10 @@ constexpr int Gray4 = 1017;
 
 // Turns one incoming picture into a handheld picture: the whole picture with a crop frame
 // on the left, the 160 by 160 gray result on the right, the gray depth and the contrast
-// below. The caller sets m_source, or opens an image file with LoadSource, and m_dataDir
-// before running it; after OK, m_name, m_path and m_grayLevel describe the picture file
-// written.
+// below. The caller sets m_source, or opens an image file with LoadSource, before running
+// it; Save writes into the data directory of
+// the parent, a PictureEditorOwner. After OK, m_name, m_path and m_grayLevel describe the
+// picture file written.
 class CPictureEditorDlg : public QDialog, public CropFrameOwner {
     Q_OBJECT
 public:
@@ -61,8 +62,6 @@ public:
     ImgBitmap m_view;
     CCropFrame *m_cropFrame = nullptr;
 
-    QString m_dataDir;   // where Save writes the picture file, used exactly as given
-
 public slots:
     void OnGray16();
     void OnGray4();
@@ -77,7 +76,9 @@ protected:
 private:
     void buildControls();
     void ScaleToFit();
-    bool SavePicture();
+    void OnSliderValueChanged();
+    void EndSliderMovement();
+    bool SavePicture(const QString &dataDir);
     void WriteSettings();
     QSize SourceSize() const;
     void AdoptFullSource();
@@ -90,4 +91,6 @@ private:
     std::unique_ptr<ReducedFirstSource> m_reducedFirst;
     // The frame last rendered from a stand-in, to render again once m_source is there.
     std::optional<CropRect> m_frameAwaitingSource;
+    bool m_sliderHeld = false;       // a key or mouse button pressed on the slider, not let go
+    bool m_endTrackQueued = false;
 };

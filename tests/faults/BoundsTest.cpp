@@ -17,8 +17,6 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <fstream>
-#include <string>
 #include <unistd.h>
 
 namespace {
@@ -32,18 +30,6 @@ void WriteFile(const QString &path, const QByteArray &bytes)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-// Bytes this process has asked read() and its relatives for so far.
-long long BytesRead()
-{
-    std::ifstream io("/proc/self/io");
-    std::string key;
-    long long value = 0;
-    while (io >> key >> value)
-        if (key == "rchar:")
-            return value;
-    return -1;
 }
 
 // 0 refused, 1 loaded, -1 the child died (for instance of an allocation over its limit).
@@ -101,11 +87,11 @@ static void ExpectGigabyteOfZerosRefused(const QString &path)
     ::close(fd);
 
     EXPECT_EQ(LoadInChild(path), 0);
-    const long long before = BytesRead();
+    const long long before = IoCount("rchar:");
     ASSERT_GE(before, 0);
     ImgBitmap picture;
     EXPECT_FALSE(picture.Load(path));
-    const long long read = BytesRead() - before;
+    const long long read = IoCount("rchar:") - before;
     EXPECT_LT(read, kSize / 16) << read << " bytes read";
     QFile::remove(path);
 }

@@ -4,6 +4,7 @@
 
 #include <csignal>
 #include <fstream>
+#include <string>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -50,6 +51,17 @@ int RunWithAddressSpaceLimit(rlim_t extra, const std::function<int()> &body)
             return 100;
         return body();
     });
+}
+
+long long IoCount(const char *key)
+{
+    std::ifstream io("/proc/self/io");
+    std::string name;
+    long long value = 0;
+    while (io >> name >> value)
+        if (name == key)
+            return value;
+    return -1;
 }
 
 QStringList EntriesOf(const QString &directory)

@@ -32,5 +32,9 @@ constexpr bool kUnderAddressSanitizer =
     false;
 #endif
 
+// This process's count under key in /proc/self/io ("rchar:" for the bytes it asked read() and
+// its relatives for, "wchar:" for write()), or -1.
+long long IoCount(const char *key);
+
 // Every name in directory but "." and "..", hidden ones included, sorted.
 QStringList EntriesOf(const QString &directory);

@@ -160,7 +160,6 @@ int main(int argc, char **argv)
         snap(&album, QStringLiteral("album-window.png"));
 
         CPictureEditorDlg editor(&album);
-        editor.m_dataDir = album.dataDir();
         editor.m_source.Load(photos.constFirst());
         QTimer::singleShot(300, &editor, [&editor] {
             snap(&editor, QStringLiteral("picture-editor.png"));

@@ -1,0 +1,191 @@
+#include "CraftedFiles.h"
+#include "TestImages.h"
+
+#include "support/TempDir.h"
+
+#include "imaging/Bitmap.h"
+
+#include <QFileInfo>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+using testimg::grayAt;
+using testimg::graysIn;
+
+namespace {
+
+const GrayPalette kGray4 = GrayPalette::Gray4(), kGray16 = GrayPalette::Gray16();
+
+QImage numbered(int width, int height)
+{
+    return testimg::gray(width, height, [&](int x, int y) { return (y * width + x) % 251; });
+}
+
+QImage after(const QImage &image, const std::function<void(ImgBitmap &)> &change)
+{
+    ImgBitmap bitmap = ImgBitmap::FromQImage(image);
+    change(bitmap);
+    return bitmap.ToQImage();
+}
+
+// Loaded into a bitmap that already holds a picture: a failure must drop it.
+QImage loaded(const QString &path)
+{
+    ImgBitmap bitmap = ImgBitmap::FromQImage(numbered(3, 3));
+    const bool ok = bitmap.Load(path);
+    EXPECT_EQ(ok, bitmap.IsAllocated()) << qPrintable(path);
+    return bitmap.ToQImage();
+}
+
+} // namespace
+
+TEST(GrayPalette, EachGrayTakesTheNearestEntryAndATieTheLowerOne)
+{
+    const struct { const char *why; GrayPalette palette; int gray, nearest; } rows[] = {
+        {"4: between 0 and 100", kGray4, 50, 0}, {"4: between 100 and 200", kGray4, 150, 100}, {"4: an entry", kGray4, 200, 200},
+        {"4: below the middle of 200, 255", kGray4, 227, 200}, {"4: above it", kGray4, 228, 255}, {"16: nearer 0", kGray16, 8, 0},
+        {"16: nearer 17", kGray16, 9, 17}, {"16: 7 times 17", kGray16, 119, 119}, {"16: white", kGray16, 255, 255},
+    };
+    for (const auto &r : rows)
+        EXPECT_EQ(r.palette.grays[r.palette.NearestIndices()[size_t(r.gray)]], r.nearest) << r.why;
+}
+
+TEST(BitmapTone, ContrastAndStretchGiveTheWorkedValues)
+{
+    const QImage ramp = testimg::gray(256, 1, [](int x, int) { return x; }), from50 = testimg::gray(101, 1, [](int x, int) { return 50 + x; });
+    const auto stretch = [](ImgBitmap &b) { b.StretchIntensity(); };
+    const auto contrast = [](int c) { return [c](ImgBitmap &b) { b.Contrast(c); }; };
+    const struct { const char *why; QImage in; std::function<void(ImgBitmap &)> change; int x, out; } rows[] = {
+        // 128 + (v - 128) k, k = 1 + c/1000 up to 0 and 1 / (1 - 0.95 c/1000) above.
+        {"0 keeps", ramp, contrast(0), 37, 37}, {"-1000 flat", ramp, contrast(-1000), 0, 128},
+        {"-1000 flat white", ramp, contrast(-1000), 255, 128}, {"-500 halves", ramp, contrast(-500), 0, 64},
+        {"-500 of 200", ramp, contrast(-500), 200, 164}, {"-500: 191.5 up", ramp, contrast(-500), 255, 192},
+        {"500: 128 - 28 / 0.525", ramp, contrast(500), 100, 75}, {"1000 (k 20) clamps", ramp, contrast(1000), 121, 0},
+        {"1000: 128 - 6 k", ramp, contrast(1000), 122, 8}, {"1000 keeps 128", ramp, contrast(1000), 128, 128},
+        {"1000: 128 + 6 k", ramp, contrast(1000), 134, 248}, {"1000 clamps", ramp, contrast(1000), 135, 255},
+        {"5000 is 1000", ramp, contrast(5000), 122, 8}, {"-5000 is -1000", ramp, contrast(-5000), 0, 128},
+        // 50..150 to 0..255: (v - 50) * 2.55, rounded half up.
+        {"stretch darkest", from50, stretch, 0, 0}, {"stretch 2.55", from50, stretch, 1, 3}, {"stretch 5.1", from50, stretch, 2, 5},
+        {"stretch 127.5", from50, stretch, 50, 128}, {"stretch brightest", from50, stretch, 100, 255},
+        {"stretch leaves flat", testimg::gray(3, 1, [](int, int) { return 77; }), stretch, 1, 77},
+    };
+    for (const auto &r : rows)
+        EXPECT_EQ(grayAt(after(r.in, r.change), r.x, 0), r.out) << r.why;
+    // Colour: one range 40..140 for all channels (60 -> 51, 80 -> 102, 100 -> 153, 120 -> 204), contrast per channel.
+    const QImage two = testimg::color(2, 1, [](int x, int) { return x ? qRgb(100, 120, 140) : qRgb(40, 60, 80); });
+    EXPECT_EQ(after(two, stretch), testimg::color(2, 1, [](int x, int) { return x ? qRgb(153, 204, 255) : qRgb(0, 51, 102); }));
+    EXPECT_EQ(after(two, contrast(-500)).pixel(0, 0), qRgb(84, 94, 104));
+}
+
+TEST(BitmapReduceColors, DithersBetweenTheTwoNearestGraysKeepingTheMean)
+{
+    const struct { const GrayPalette &palette; QRgb colour; double mean; std::set<int> used; } rows[] = {
+        {kGray4, qRgb(50, 50, 50), 50, {0, 100}}, {kGray4, qRgb(150, 150, 150), 150, {100, 200}},
+        {kGray4, qRgb(230, 230, 230), 230, {200, 255}}, {kGray4, qRgb(100, 100, 100), 100, {100}},
+        {kGray16, qRgb(10, 10, 10), 10, {0, 17}}, {kGray16, qRgb(128, 128, 128), 128, {119, 136}},
+        {kGray16, qRgb(250, 250, 250), 250, {238, 255}}, {kGray4, qRgb(200, 40, 90), 94, {0, 100}}, // by its luma, 93.54
+    };
+    for (const auto &r : rows) {
+        ImgBitmap bitmap = ImgBitmap::FromQImage(testimg::color(96, 96, [&](int, int) { return r.colour; }));
+        bitmap.ReduceColors(r.palette);
+        ASSERT_TRUE(bitmap.IsIndexed() && *bitmap.Palette() == r.palette);
+        double sum = 0;
+        for (int i = 0; i < 96 * 96; ++i)
+            sum += grayAt(bitmap.ToQImage(), i % 96, i / 96);
+        EXPECT_NEAR(sum / (96 * 96), r.mean, 1.0) << std::hex << r.colour;
+        EXPECT_EQ(graysIn(bitmap.ToQImage()), r.used) << std::hex << r.colour;
+    }
+    // Stucki: 50 goes to 0 (a tie); 8/42 of its error, 9.52, lifts the next 141 past 150.5 to 200.
+    for (const QSize &size : {QSize(2, 1), QSize(1, 2)}) {
+        const QImage pair = testimg::gray(size.width(), size.height(), [](int x, int y) { return x + y ? 141 : 50; });
+        EXPECT_EQ(graysIn(after(pair, [](ImgBitmap &b) { b.ReduceColors(kGray4); })), (std::set<int>{0, 200})) << size.width();
+    }
+    EXPECT_EQ(after(numbered(5, 5), [](ImgBitmap &b) { b.ReduceColors(GrayPalette{}); }), numbered(5, 5)) << "no palette";
+    EXPECT_EQ(after(numbered(5, 5), [](ImgBitmap &b) { b.ReduceColors(kGray4); b.GrayScale(); }).format(), QImage::Format_Grayscale8);
+}
+
+TEST(BitmapTrimAndCombine, KeepTheClippedRectangleInTheTargetsKind)
+{
+    const QImage source = numbered(20, 10);
+    for (const auto &[asked, kept] : {std::pair{QRect(-4, -3, 10, 8), QRect(0, 0, 6, 5)}, {QRect(15, 7, 30, 30), QRect(15, 7, 5, 3)}})
+        EXPECT_EQ(after(source, [&](ImgBitmap &b) { b.Trim(asked); }), source.copy(kept)) << asked.x();
+    EXPECT_TRUE(after(source, [](ImgBitmap &b) { b.Trim(QRect(20, 0, 5, 5)); }).isNull());
+    EXPECT_TRUE(after(source, [](ImgBitmap &b) { b.Size(0, 5); }).isNull());
+    // Gray [40, 150] at x = 1 after a fill, clipped at the right edge: into colour as gray, into
+    // indexed by the nearest entry (150: the lower of a tie); at x = 3 nothing is left to copy.
+    const ImgBitmap block = ImgBitmap::FromQImage(testimg::gray(2, 1, [](int x, int) { return x ? 150 : 40; }));
+    ImgBitmap indexed = ImgBitmap::FromQImage(numbered(3, 1));
+    indexed.ReduceColors(kGray4);
+    const std::tuple<ImgBitmap, int, std::set<int>> rows[] = {
+        {ImgBitmap::FromQImage(testimg::photoLike(3, 1, 2)), 1, {110, 40, 150}}, {indexed, 1, {100, 0}}, {indexed, 3, {100}}};
+    for (auto [target, x, grays] : rows) {
+        target.Fill(110);
+        target.Combine(block, 5, 5, x, 0);
+        EXPECT_EQ(graysIn(target.ToQImage()), grays) << target.ToQImage().format() << " at " << x;
+    }
+}
+
+TEST(BitmapLoad, ReadsEachFormatAndRefusesItCutOffDamagedOrMissing)
+{
+    TempDir dir;
+    const QImage photo = testimg::photoLike(80, 60, 13);
+    QStringList files = {dir.file("rle.bmp")}; // 1600 by 1600 in a few bytes, complete only with its end code
+    testimg::writeFile(files[0], crafted::emptyRunLengthBmp(1600, 1600));
+    for (const char *format : {"png", "jpg", "bmp", "tiff", "webp", "gif", "pcx", "tga", "psd", "sgi"}) { // Qt's or ImageMagick's
+        files << dir.file(QString("sample.") + format);
+        EXPECT_TRUE(photo.save(files.back(), format, 95) || QProcess::execute("convert", {files[1], files.back()}) == 0) << format;
+    }
+    for (const QString &path : files) {
+        const QImage whole = loaded(path);
+        const bool lossy = path.endsWith("jpg") || path.endsWith("webp") || path.endsWith("gif");
+        EXPECT_TRUE(path == files[0] ? whole.size() == QSize(1600, 1600) : lossy ? whole.size() == photo.size() : whole == photo)
+            << qPrintable(path);
+        const QByteArray bytes = testimg::readFile(path);
+        for (double kept : {0.97, 0.6, 0.25, 0.02}) {
+            testimg::writeFile(dir.file("cut"), bytes.left(int(bytes.size() * kept)));
+            EXPECT_TRUE(loaded(dir.file("cut")).isNull()) << qPrintable(path) << " kept " << kept;
+        }
+    }
+    testimg::writeFile(dir.file("cut"), testimg::readFile(files[0]).chopped(1)); // no end code
+    EXPECT_TRUE(loaded(dir.file("cut")).isNull());
+    testimg::writeFile(dir.file("cut"), {});
+    for (const QString &path : {dir.file("cut"), dir.file("missing.png"), dir.path()}) // empty, missing, a folder
+        EXPECT_TRUE(loaded(path).isNull()) << qPrintable(path);
+}
+
+TEST(BitmapSaveBmp4, WritesFourBitsPerPixelBottomUpWithThePaletteGraysFirst)
+{
+    TempDir dir;
+    const QString path = dir.file("picture.bmp");
+    testimg::writeFile(path, QByteArray(50000, 'x')); // replaced
+    ImgBitmap photo = ImgBitmap::FromQImage(testimg::photoLike(160, 120, 9));
+    photo.ReduceColors(kGray4);
+    ASSERT_TRUE(photo.SaveBmp4(path) && !ImgBitmap().SaveBmp4(dir.file("none.bmp")));
+    const QByteArray bytes = testimg::readFile(path);
+    ASSERT_EQ(bytes.size(), 118 + 120 * 80);
+    const struct { const char *what; int at, size; uint32_t value; } fields[] = {
+        {"file size", 2, 4, 9718}, {"pixel offset", 10, 4, 118}, {"info header size", 14, 4, 40}, {"width", 18, 4, 160},
+        {"height, bottom-up", 22, 4, 120}, {"planes", 26, 2, 1}, {"bits per pixel", 28, 2, 4}, {"no compression", 30, 4, 0},
+        {"colours used", 46, 4, 16},
+    };
+    for (const auto &f : fields) {
+        const quint32 little = qToLittleEndian(f.value);
+        EXPECT_EQ(bytes.mid(f.at, f.size), QByteArray(reinterpret_cast<const char *>(&little), f.size)) << f.what;
+    }
+    EXPECT_EQ(bytes.left(2) + bytes.mid(54, 20), "BM" + QByteArray::fromHex("0000000064646400c8c8c800ffffff0000000000"));
+    // Any width, any palette of up to 16 grays; without a palette each gray goes to the nearest of 16.
+    for (const QSize &size : {QSize(7, 3), QSize(9, 4), QSize(1, 1), QSize(33, 2)}) {
+        for (const GrayPalette &palette : {kGray16, GrayPalette{{255, 30, 0}}, GrayPalette{}}) {
+            ImgBitmap bitmap = ImgBitmap::FromQImage(testimg::gray(size.width(), size.height(), [](int x, int y) { return 37 * x + 91 * y; }));
+            bitmap.ReduceColors(palette);
+            ASSERT_TRUE(bitmap.SaveBmp4(path));
+            const QImage read(path), written = bitmap.ToQImage();
+            ASSERT_EQ(read.size(), size);
+            for (int i = 0; i < size.width() * size.height(); ++i) {
+                const int x = i % size.width(), y = i / size.width(), nearest16 = ((37 * x + 91 * y) % 256 + 8) / 17 * 17;
+                ASSERT_EQ(grayAt(read, x, y), palette.grays.empty() ? nearest16 : grayAt(written, x, y)) << size.width() << " at " << x << "," << y;
+            }
+        }
+    }
+}
