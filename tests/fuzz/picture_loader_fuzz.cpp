@@ -1,10 +1,12 @@
 // Any bytes as a picture file the user adds: the first byte picks the file's suffix, which
-// steers the loader between Qt and the decoder for older formats; the rest is the file.
+// steers the loader between its decoders; the rest are the file's bytes, decoded in memory by
+// the function the file loader hands a file's mapped bytes to.
 // Loading must not crash, and a loaded picture must be one the album window can prepare.
 #include "FuzzSupport.h"
 
 #include "imaging/Bitmap.h"
 #include "imaging/GrayPalette.h"
+#include "imaging/ImageFile.h"
 
 #include <cstdlib>
 #include <iterator>
@@ -25,16 +27,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size < 1)
         return 0;
-    const QString path = fuzz::WorkDir() + "/picture." + kSuffixes[data[0] % std::size(kSuffixes)];
-    if (!fuzz::WriteInput(path, data + 1, size - 1))
-        std::abort();
-    ImgBitmap picture;
-    if (!picture.Load(path)) {
-        if (picture.IsAllocated())
-            std::abort();
+    const QString suffix = QString::fromLatin1(kSuffixes[data[0] % std::size(kSuffixes)]);
+    ImgBitmap picture = ImgBitmap::FromQImage(imaging::decodeImage({data + 1, size - 1}, suffix));
+    if (!picture.IsAllocated())
         return 0;
-    }
-    if (!picture.IsAllocated() || picture.GetWidth() <= 0 || picture.GetHeight() <= 0
+    if (picture.GetWidth() <= 0 || picture.GetHeight() <= 0
         || int64_t(picture.GetWidth()) * picture.GetHeight() > 250'000'000)
         std::abort();
     // What the album does with a new photo: down to the handheld's size, in its grays.
