@@ -29,7 +29,9 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # added to Depends (see OpenedLibraryPackages.cmake for the two ways to name one).
 set(CPACK_VELLUMO_OPENED_LIBRARIES
     # Qt opens its image format plugins itself; TIFF pictures need this one.
-    "*/qt6/plugins/imageformats/libqtiff.so")
+    "*/qt6/plugins/imageformats/libqtiff.so"
+    # ImageMagick's C library, opened when a picture of an older format is (imaging/MagickLibrary).
+    "${VELLUMO_MAGICK_LIBRARY}")
 # Liberation Sans has the proportions the dialogs were laid out for; another font still works.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation2)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/PackageTimeDepends.cmake)
