@@ -1,17 +1,27 @@
 #pragma once
 
+#include <QDir>
 #include <QString>
 
-// A fresh folder under the system temporary folder, removed with its contents on destruction.
+#include <cstdlib>
+#include <stdexcept>
+
+// A fresh folder under the temporary folder, removed with its contents on destruction.
 class TempDir {
 public:
-    TempDir();
-    ~TempDir();
+    TempDir()
+    {
+        QByteArray pattern = QFile::encodeName(QDir::tempPath()) + "/vellumo-test-XXXXXX";
+        if (!mkdtemp(pattern.data()))
+            throw std::runtime_error("mkdtemp failed");
+        m_path = QFile::decodeName(pattern);
+    }
+    ~TempDir() { QDir(m_path).removeRecursively(); }
     TempDir(const TempDir &) = delete;
     TempDir &operator=(const TempDir &) = delete;
 
     const QString &path() const { return m_path; }
-    QString file(const QString &name) const;
+    QString file(const QString &name) const { return m_path + '/' + name; }
 
 private:
     QString m_path;
