@@ -1,7 +1,7 @@
 #include "sources/ScanSourceDlg.h"
 
 #include "app/DialogUnits.h"
-#include "sources/ScanSettings.h"
+#include "app/Settings.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -40,7 +40,7 @@ ScanSourceDlg::ScanSourceDlg(const QList<ScanDeviceInfo> &devices, DeviceLister 
     refresh->setAutoDefault(false);
     connect(refresh, &QPushButton::clicked, this, [this] { showDevices(m_relist(), selectedDevice()); });
 
-    showDevices(devices, RememberedScanner());
+    showDevices(devices, Settings().scanner());
 }
 
 QString ScanSourceDlg::selectedDevice() const
@@ -53,7 +53,7 @@ void ScanSourceDlg::accept()
 {
     if (selectedDevice().isEmpty())
         return;
-    RememberScanner(selectedDevice());
+    Settings().setScanner(selectedDevice());
     QDialog::accept();
 }
 

@@ -1,6 +1,6 @@
 #include "sources/ScanSourceDlg.h"
 
-#include "sources/ScanSettings.h"
+#include "app/Settings.h"
 #include "support/QtPrinters.h"
 
 #include <QListWidget>
@@ -46,7 +46,7 @@ QStringList displayNames(const QList<ScanDeviceInfo> &devices)
 
 TEST(ScanSourceDlgTest, ListsVendorAndModelWithTheRememberedDeviceSelected)
 {
-    RememberScanner(kDevices[2].name);
+    Settings().setScanner(kDevices[2].name);
     const ScanSourceDlg remembered(kDevices, [] { return QList<ScanDeviceInfo>(); });
     EXPECT_EQ(shown(remembered), displayNames(kDevices));
     EXPECT_EQ(remembered.selectedDevice(), kDevices[2].name);
@@ -55,14 +55,14 @@ TEST(ScanSourceDlgTest, ListsVendorAndModelWithTheRememberedDeviceSelected)
     EXPECT_TRUE(button(remembered, QStringLiteral("OK"))->isEnabled());
 
     // A remembered device that is gone leaves the first one selected.
-    RememberScanner(QStringLiteral("gone:0"));
+    Settings().setScanner(QStringLiteral("gone:0"));
     const ScanSourceDlg gone(kDevices, [] { return QList<ScanDeviceInfo>(); });
     EXPECT_EQ(gone.selectedDevice(), kDevices[0].name);
 }
 
 TEST(ScanSourceDlgTest, RefreshListsAgainAndKeepsTheSelectionWhileItIsThere)
 {
-    RememberScanner(kDevices[1].name);
+    Settings().setScanner(kDevices[1].name);
     QList<ScanDeviceInfo> next = {kDevices[2], kDevices[1]};
     int listings = 0;
     ScanSourceDlg dialog(kDevices.mid(0, 2), [&] {
@@ -94,18 +94,18 @@ TEST(ScanSourceDlgTest, RefreshListsAgainAndKeepsTheSelectionWhileItIsThere)
 
 TEST(ScanSourceDlgTest, OkRemembersTheChoiceAndCancelDoesNot)
 {
-    RememberScanner(kDevices[0].name);
+    Settings().setScanner(kDevices[0].name);
     ScanSourceDlg cancelled(kDevices, [] { return QList<ScanDeviceInfo>(); });
     cancelled.findChild<QListWidget *>()->setCurrentRow(2);
     button(cancelled, QStringLiteral("Cancel"))->click();
     EXPECT_EQ(cancelled.result(), QDialog::Rejected);
-    EXPECT_EQ(RememberedScanner(), kDevices[0].name);
+    EXPECT_EQ(Settings().scanner(), kDevices[0].name);
 
     ScanSourceDlg chosen(kDevices, [] { return QList<ScanDeviceInfo>(); });
     chosen.findChild<QListWidget *>()->setCurrentRow(1);
     button(chosen, QStringLiteral("OK"))->click();
     EXPECT_EQ(chosen.result(), QDialog::Accepted);
-    EXPECT_EQ(RememberedScanner(), kDevices[1].name);
+    EXPECT_EQ(Settings().scanner(), kDevices[1].name);
     QSettings raw(QStringLiteral("Quillmere"), QStringLiteral("Vellumo"));
     EXPECT_EQ(raw.value(QStringLiteral("Parameters/Scanner")).toString(), kDevices[1].name);
 }
