@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QStringList>
-
 #include <sys/resource.h>
 
 #include <functional>
@@ -15,22 +13,6 @@ int RunInChild(const std::function<int()> &body);
 int RunWithFileSizeLimit(rlim_t limit, const std::function<int()> &body);
 
 // As RunInChild, with the child's address space capped at its current size plus extra bytes,
-// so an allocation of a picture's claimed size would fail. Not usable under AddressSanitizer.
+// so an allocation of a picture's claimed size would fail. Under AddressSanitizer, whose
+// shadow memory such a limit breaks, without the cap.
 int RunWithAddressSpaceLimit(rlim_t extra, const std::function<int()> &body);
-
-// True when built with AddressSanitizer, whose shadow memory an address space limit breaks.
-constexpr bool kUnderAddressSanitizer =
-#if defined(__SANITIZE_ADDRESS__)
-    true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-    true;
-#else
-    false;
-#endif
-#else
-    false;
-#endif
-
-// Every name in directory but "." and "..", hidden ones included, sorted.
-QStringList EntriesOf(const QString &directory);

@@ -1,37 +1,14 @@
 #include "support/AlbumWindowFixture.h"
 
+#include "album/AlbumFile.h"
 #include "app/Settings.h"
 #include "app/SplashDlg.h"
+#include "imaging/Bitmap.h"
+#include "support/NextModal.h"
 
-#include <QApplication>
-#include <QFile>
+#include <QMimeData>
 #include <QSettings>
 #include <QTest>
-#include <QTimer>
-
-PhotoRecord MakeRecord(const QString &name, const QString &path, int gray)
-{
-    PhotoRecord record{};
-    EXPECT_TRUE(SetRecordName(record, name));
-    EXPECT_TRUE(SetRecordPath(record, path));
-    record.grayLevel = gray;
-    return record;
-}
-
-std::vector<PhotoRecord> NumberedRecords(const TempDir &dir, int count)
-{
-    std::vector<PhotoRecord> records;
-    for (int i = 0; i < count; ++i)
-        records.push_back(MakeRecord(QStringLiteral("Photo %1").arg(i),
-                                     dir.file(QStringLiteral("p%1.bmp").arg(i)), 1 + i % 2));
-    return records;
-}
-
-QByteArray FileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QStringList NamesInFile(const QString &dataDir)
 {
@@ -43,10 +20,8 @@ QStringList NamesInFile(const QString &dataDir)
 
 void AlbumWindowTest::SetUp()
 {
-    QSettings(QStringLiteral("Quillmere"), QStringLiteral("Vellumo")).clear();
-    Settings settings;
-    settings.setDataDir(m_data.path());
-    settings.sync();
+    QSettings().clear();
+    Settings().setDataDir(m_data.path());
 }
 
 void AlbumWindowTest::writeAlbum(const std::vector<PhotoRecord> &records)
@@ -56,14 +31,68 @@ void AlbumWindowTest::writeAlbum(const std::vector<PhotoRecord> &records)
 
 void AlbumWindowTest::open(CAlbumDlg &dlg)
 {
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [] {
-        if (auto *splash = qobject_cast<CSplashDlg *>(QApplication::activeModalWidget()))
-            splash->done(0);
-    });
-    closer.start(5);
+    OnNextModal<CSplashDlg>([](CSplashDlg &splash) { splash.done(0); });
     dlg.show();
-    closer.stop();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
     QApplication::processEvents();
+}
+
+void AlbumWindowTest::openWith(CAlbumDlg &dlg, int photos)
+{
+    writeAlbum(NumberedRecords(photos, m_data.path()));
+    for (int i = 0; i < photos; ++i) {
+        QImage image(160, 160, QImage::Format_Grayscale8);
+        image.fill(40 + 20 * i);
+        ASSERT_TRUE(ImgBitmap::FromQImage(image).SaveBmp4(picture(i)));
+    }
+    open(dlg);
+}
+
+bool AlbumWindowTest::drop(CAlbumDlg &dlg, const QStringList &files)
+{
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString &file : files)
+        urls << QUrl::fromLocalFile(file);
+    data.setUrls(urls);
+    // Qt hands a drop only to the widget that accepted the drag's entry.
+    QDragEnterEvent enter(QPoint(300, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&dlg, &enter);
+    QDropEvent dropped(QPointF(300, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    return enter.isAccepted() && QApplication::sendEvent(&dlg, &dropped);
+}
+
+void AlbumWindowTest::command(CAlbumDlg &dlg, int id)
+{
+    if (QPushButton *pressed = button(dlg, id))
+        pressed->click();
+    else
+        menuItem(dlg, id)->trigger();
+}
+
+QStringList AlbumWindowTest::texts(CAlbumDlg &dlg)
+{
+    QStringList texts;
+    for (int row = 0; row < list(dlg)->count(); ++row)
+        texts << list(dlg)->item(row)->text();
+    return texts;
+}
+
+QString AlbumWindowTest::state(CAlbumDlg &dlg)
+{
+    QStringList items;
+    for (int row = 0; row < list(dlg)->count(); ++row)
+        items << (list(dlg)->item(row)->isSelected() ? '[' + list(dlg)->item(row)->text() + ']'
+                                                     : list(dlg)->item(row)->text());
+    QString controls = " | ";
+    const std::pair<int, char> buttons[] = {{AlbumId::AddPhoto, 'A'}, {AlbumId::RemovePhoto, 'R'},
+        {AlbumId::RenamePhoto, 'N'}, {AlbumId::MoveUp, 'U'}, {AlbumId::MoveDown, 'D'}};
+    for (const auto &[id, letter] : buttons)
+        controls += button(dlg, id)->isEnabled() ? QString(letter) : QString();
+    controls += " | ";
+    const std::pair<int, char> menu[] = {{AlbumId::MenuAddFromFile, 'f'}, {AlbumId::MenuPaste, 'p'},
+        {AlbumId::MenuScan, 's'}, {AlbumId::MenuCapture, 'c'}, {AlbumId::MenuRemove, 'r'}, {AlbumId::MenuRename, 'n'}};
+    for (const auto &[id, letter] : menu)
+        controls += menuItem(dlg, id)->isEnabled() ? QString(letter) : QString();
+    return items.join(' ') + controls;
 }
