@@ -44,6 +44,8 @@ CAlbumDlg::CAlbumDlg(QWidget *parent)
     setAcceptDrops(true);
     buildControls();
     buildMenu();
+
+    // Every command of the window and the handler it reaches.
     connectCommand(AlbumId::AddPhoto, AlbumId::MenuAddFromFile, &CAlbumDlg::OnAddPhotoFromFile);
     connect(menuAction(AlbumId::MenuPaste), &QAction::triggered, this, &CAlbumDlg::OnPasteFromClipboard);
     connect(menuAction(AlbumId::MenuScan), &QAction::triggered, this, &CAlbumDlg::OnScanPhoto);
@@ -52,7 +54,12 @@ CAlbumDlg::CAlbumDlg(QWidget *parent)
     connectCommand(AlbumId::RenamePhoto, AlbumId::MenuRename, &CAlbumDlg::OnRenamePhoto);
     connectCommand(AlbumId::MoveUp, AlbumId::MenuMoveUp, &CAlbumDlg::OnMoveUp);
     connectCommand(AlbumId::MoveDown, AlbumId::MenuMoveDown, &CAlbumDlg::OnMoveDown);
+    connectCommand(AlbumId::Exit, AlbumId::MenuExit, &CAlbumDlg::OnOK);
     connectCommand(AlbumId::Help, AlbumId::Help, &CAlbumDlg::OnHelp);
+    connect(menuAction(AlbumId::MenuAbout), &QAction::triggered, this, &CAlbumDlg::OnAbout);
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CAlbumDlg::OnItemChanged);
+    m_list->installEventFilter(this);   // the Delete key reaches OnListKeyDown
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -98,9 +105,8 @@ void CAlbumDlg::buildControls()
               DialogRect(7, 123, 87, 14))
         ->setEnabled(false);
     addButton(AlbumId::Help, QStringLiteral("&Help"), DialogRect(7, 148, 50, 14));
-    QPushButton *exit = addButton(AlbumId::Exit, QStringLiteral("Exit"), DialogRect(7, 166, 50, 14));
-    exit->setDefault(true);
-    connect(exit, &QPushButton::clicked, this, &CAlbumDlg::OnOK);
+    // Enter gives the focused button its command, and everywhere else Exit's.
+    addButton(AlbumId::Exit, QStringLiteral("Exit"), DialogRect(7, 166, 50, 14))->setDefault(true);
 
     m_list = new QListWidget(m_client);
     m_list->setObjectName(QString::number(AlbumId::List));
@@ -112,12 +118,6 @@ void CAlbumDlg::buildControls()
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setSortingEnabled(false);
-    m_list->installEventFilter(this);
-    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this](const QItemSelection &selected) {
-                if (!selected.isEmpty())
-                    OnItemChanged();
-            });
 
     m_panel = new PreviewPanel(m_client);
     m_panel->setObjectName(QString::number(AlbumId::Panel));
@@ -141,7 +141,6 @@ QPushButton *CAlbumDlg::addButton(int id, const QString &text, const QRect &plac
     auto *button = new QPushButton(text, m_client);
     button->setObjectName(QString::number(id));
     button->setGeometry(place);
-    button->setAutoDefault(false);
     return button;
 }
 
@@ -163,8 +162,7 @@ void CAlbumDlg::buildMenu()
     addMenuItem(file, AlbumId::MenuScan, QStringLiteral("&Scan Photo ..."));
     addMenuItem(file, AlbumId::MenuCapture, QStringLiteral("&Capture Photo from the Screen ..."));
     file->addSeparator();
-    connect(addMenuItem(file, AlbumId::MenuExit, QStringLiteral("Exit")), &QAction::triggered,
-            this, &CAlbumDlg::OnOK);
+    addMenuItem(file, AlbumId::MenuExit, QStringLiteral("Exit"));
 
     QMenu *album = m_menuBar->addMenu(QStringLiteral("Album"));
     addMenuItem(album, AlbumId::MenuRemove, QStringLiteral("&Remove Photo"));
@@ -176,8 +174,7 @@ void CAlbumDlg::buildMenu()
     QMenu *help = m_menuBar->addMenu(QStringLiteral("Help"));
     addMenuItem(help, AlbumId::Help, QStringLiteral("Help"));
     help->addSeparator();
-    connect(addMenuItem(help, AlbumId::MenuAbout, QStringLiteral("About Vellumo ...")),
-            &QAction::triggered, this, &CAlbumDlg::OnAbout);
+    addMenuItem(help, AlbumId::MenuAbout, QStringLiteral("About Vellumo ..."));
 }
 
 void CAlbumDlg::setVisible(bool visible)
@@ -335,8 +332,11 @@ void CAlbumDlg::ShowSelectedPicture()
     m_panel->showPicture(QPixmap::fromImage(m_panelImage.ToQImage()));
 }
 
-void CAlbumDlg::OnItemChanged()
+void CAlbumDlg::OnItemChanged(const QItemSelection &selected)
 {
+    // A change that leaves nothing selected changes neither the panel nor the controls.
+    if (selected.isEmpty())
+        return;
     ShowSelectedPicture();
     UpdateControls();
 }

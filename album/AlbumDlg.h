@@ -11,6 +11,7 @@
 #include <QString>
 
 class QAction;
+class QItemSelection;
 class QListWidget;
 class QListWidgetItem;
 class QMenuBar;
@@ -86,7 +87,7 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private slots:
-    void OnItemChanged();
+    void OnItemChanged(const QItemSelection &selected);
     void OnAbout();
     void OnListKeyDown(int key);
 

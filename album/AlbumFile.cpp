@@ -29,25 +29,29 @@ QString AlbumFilePath(const QString &dataDir)
     return dataDir + QStringLiteral("/Photos.dat");
 }
 
-AlbumReadResult ReadAlbumFile(const QString &path)
+AlbumReadResult ParseAlbum(QByteArrayView start, qint64 fileSize)
 {
     AlbumReadResult result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) // refuses a folder too
-        return result;
     result.opened = true;
-
-    char bytes[kRecordSize];
-    if (file.read(bytes, kHeaderSize) != kHeaderSize)
-        return result;
-    while (result.records.size() < kMaxRecords && file.read(bytes, kRecordSize) == kRecordSize)
-        result.records.push_back(DecodeRecord(reinterpret_cast<const unsigned char *>(bytes)));
+    const qsizetype whole = start.size() < kHeaderSize ? 0 : (start.size() - kHeaderSize) / kRecordSize;
+    const auto *bytes = reinterpret_cast<const unsigned char *>(start.data());
+    for (qsizetype i = 0; i < std::min<qsizetype>(whole, kMaxRecords); ++i)
+        result.records.push_back(DecodeRecord(bytes + kHeaderSize + kRecordSize * i));
     if (result.records.size() == kMaxRecords)
-        result.notLoaded = recordsBeyondTable(file.size());
+        result.notLoaded = recordsBeyondTable(std::max<qint64>(fileSize, start.size()));
     return result;
 }
 
-bool WriteAlbumFile(const QString &path, const std::vector<PhotoRecord> &recordsInOrder)
+AlbumReadResult ReadAlbumFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) // refuses a folder too
+        return {};
+    const QByteArray start = file.read(kHeaderSize + qint64(kRecordSize) * kMaxRecords);
+    return ParseAlbum(start, file.size());
+}
+
+QByteArray EncodeAlbum(const std::vector<PhotoRecord> &recordsInOrder)
 {
     QByteArray bytes(kHeaderSize + kRecordSize * qsizetype(recordsInOrder.size()), Qt::Uninitialized);
     auto *out = reinterpret_cast<unsigned char *>(bytes.data());
@@ -55,16 +59,15 @@ bool WriteAlbumFile(const QString &path, const std::vector<PhotoRecord> &records
         PutLittleEndian32(out + 4 * i, kHeaderWords[i]);
     for (std::size_t i = 0; i < recordsInOrder.size(); ++i)
         EncodeRecord(recordsInOrder[i], out + kHeaderSize + kRecordSize * i);
-    return imaging::writeFileAtomically(path, bytes);
+    return bytes;
+}
+
+bool WriteAlbumFile(const QString &path, const std::vector<PhotoRecord> &recordsInOrder)
+{
+    return imaging::writeFileAtomically(path, EncodeAlbum(recordsInOrder));
 }
 
 bool BackupAlbumFile(const QString &path)
 {
-    // Read whole, as writeFileAtomically takes the new content in one piece.
-    QFile source(path);
-    if (!source.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = source.readAll();
-    return source.error() == QFileDevice::NoError
-           && imaging::writeFileAtomically(path + QStringLiteral(".bak"), bytes);
+    return imaging::keepCopyAtomically(path, path + QStringLiteral(".bak"));
 }

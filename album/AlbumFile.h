@@ -2,6 +2,7 @@
 
 #include "album/PhotoRecord.h"
 
+#include <QByteArrayView>
 #include <QString>
 
 #include <vector>
@@ -17,13 +18,20 @@ struct AlbumReadResult {
     bool opened = false;              // false when there is no readable regular file at path
 };
 
-// A trailing partial record, and a file shorter than the header, load nothing more.
+// The album in `start`, the first bytes of a file of fileSize bytes in all; only the header and
+// the first kMaxRecords records are looked at, the rest is counted from fileSize. A trailing
+// partial record, and fewer bytes than the header, load nothing more.
+AlbumReadResult ParseAlbum(QByteArrayView start, qint64 fileSize);
+// Reads no more of the file than ParseAlbum looks at, so a file of any size costs the same.
 AlbumReadResult ReadAlbumFile(const QString &path);
 
-// Writes every record given, in order, through a temporary file renamed over path;
+// The header, then every record given, in order.
+QByteArray EncodeAlbum(const std::vector<PhotoRecord> &recordsInOrder);
+// Writes EncodeAlbum's bytes through a temporary file renamed over path;
 // false when the file could not be replaced completely, the previous one then left as it was.
 bool WriteAlbumFile(const QString &path, const std::vector<PhotoRecord> &recordsInOrder);
 
-// Copies the file as it is to path + ".bak", as safely as WriteAlbumFile writes.
-// Meant for a file with more records than the table holds, before the first save drops them.
+// Keeps the file as it is as path + ".bak", as safely as WriteAlbumFile writes and at the same
+// cost whatever its size (a hard link, else a copy that skips holes). Meant for a file with
+// more records than the table holds, before the first save drops them.
 bool BackupAlbumFile(const QString &path);

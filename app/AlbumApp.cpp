@@ -11,6 +11,8 @@ int CAlbumApp::InitInstance()
     QCoreApplication::setOrganizationName(QStringLiteral("Quillmere"));
     QCoreApplication::setApplicationName(QStringLiteral("Vellumo"));
     QApplication::setWindowIcon(ApplicationIcon());
+    // Desktops match the windows to the launcher and the software centre entry by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VELLUMO_APP_ID));
 
     CAlbumDlg dlg;
     dlg.exec();

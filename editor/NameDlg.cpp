@@ -33,7 +33,6 @@ CNameDlg::CNameDlg(QWidget *parent)
     auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("2"));
     cancel->setGeometry(DialogRect(129, 24, 50, 14));
-    cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &CNameDlg::reject);
 
     m_promptLabel = new QLabel(this);

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSlider>
 
 namespace {
@@ -71,7 +72,6 @@ void CPictureEditorDlg::buildControls()
     auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QString::number(EditorId::Cancel));
     cancel->setGeometry(DialogRect(292, 253, 50, 14));
-    cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &CPictureEditorDlg::reject);
 
     const QRect cropPlace = DialogRect(16, 7, 160, 148);
@@ -118,6 +118,7 @@ void CPictureEditorDlg::buildControls()
     m_slider->setGeometry(DialogRect(249, 222, 120, 15));
     m_slider->setTickPosition(QSlider::NoTicks);
     m_slider->installEventFilter(this);
+    connect(m_slider, &QSlider::valueChanged, this, &CPictureEditorDlg::OnSliderValueChanged);
     addText(this, QStringLiteral("High"), DialogRect(373, 225, 16, 8));
 
     addGroup(this, QStringLiteral("Contrast"), DialogRect(213, 210, 187, 34));
@@ -140,6 +141,8 @@ bool CPictureEditorDlg::OnInitDialog()
 {
     Settings settings;
     m_contrast = settings.contrast();
+    // Setting the slider up is no movement of the user's.
+    const QSignalBlocker quiet(m_slider);
     m_slider->setRange(-1000, 1000);
     m_slider->setTickInterval(100);
     m_slider->setPageStep(100);
@@ -217,18 +220,48 @@ void CPictureEditorDlg::OnHScroll(int code)
 
 bool CPictureEditorDlg::eventFilter(QObject *watched, QEvent *event)
 {
-    // A slider movement ends when the mouse button or the key is let go; the value has
-    // changed by then, so the render sees the final position.
+    // A key or mouse button held on the slider makes one movement, which ends when it is let
+    // go or when the slider loses the focus (the release then lands elsewhere).
     if (watched == m_slider) {
-        const bool keyUp = event->type() == QEvent::KeyRelease
-                           && !static_cast<QKeyEvent *>(event)->isAutoRepeat();
-        if (keyUp || event->type() == QEvent::MouseButtonRelease) {
-            const bool handled = QDialog::eventFilter(watched, event);
-            QMetaObject::invokeMethod(this, [this] { OnHScroll(kEndTrack); }, Qt::QueuedConnection);
-            return handled;
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            m_sliderHeld = true;
+            break;
+        case QEvent::KeyRelease:
+            if (static_cast<QKeyEvent *>(event)->isAutoRepeat())
+                break;
+            Q_FALLTHROUGH();
+        case QEvent::MouseButtonRelease:
+        case QEvent::FocusOut:
+            m_sliderHeld = false;
+            EndSliderMovement();
+            break;
+        default:
+            break;
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void CPictureEditorDlg::OnSliderValueChanged()
+{
+    // Moved with nothing held (the wheel): that movement has ended already.
+    if (!m_sliderHeld)
+        EndSliderMovement();
+}
+
+void CPictureEditorDlg::EndSliderMovement()
+{
+    // Queued, so that the slider has taken its final position first, and once per movement.
+    if (m_endTrackQueued)
+        return;
+    m_endTrackQueued = true;
+    QMetaObject::invokeMethod(this, [this] {
+        m_endTrackQueued = false;
+        OnHScroll(kEndTrack);
+    }, Qt::QueuedConnection);
 }
 
 void CPictureEditorDlg::WriteSettings()
@@ -252,6 +285,15 @@ void CPictureEditorDlg::reject()
 
 void CPictureEditorDlg::accept()
 {
+    // A picture too thin to show at the crop control's scale renders nothing to save.
+    if (!m_result.IsAllocated()) {
+        ShowMessageBox(this,
+                       QStringLiteral("There is no picture to save: this picture is too narrow or "
+                                      "too short to show in the editor. Press Cancel and choose "
+                                      "another picture."),
+                       QStringLiteral("Save"), MessageButtons::Ok, MessageIcon::Exclamation);
+        return;
+    }
     CNameDlg prompt(this);
     prompt.m_title = QStringLiteral("Picture Name");
     prompt.m_name = QStringLiteral("New Picture");

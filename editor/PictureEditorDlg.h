@@ -66,6 +66,8 @@ protected:
 private:
     void buildControls();
     void ScaleToFit();
+    void OnSliderValueChanged();
+    void EndSliderMovement();
     bool SavePicture();
     void WriteSettings();
 
@@ -73,4 +75,6 @@ private:
     QSlider *m_slider = nullptr;
     QLabel *m_previewControl = nullptr;
     bool m_initialised = false;
+    bool m_sliderHeld = false;       // a key or mouse button pressed on the slider, not let go
+    bool m_endTrackQueued = false;
 };

@@ -136,12 +136,18 @@ void ImgBitmap::Combine(const ImgBitmap &src, int w, int h, int x, int y)
 
 bool ImgBitmap::SaveBmp4(const QString &path) const
 {
+    const QByteArray bytes = EncodeBmp4();
+    return !bytes.isEmpty() && imaging::writeFileAtomically(path, bytes);
+}
+
+QByteArray ImgBitmap::EncodeBmp4() const
+{
     if (!IsAllocated())
-        return false;
+        return {};
     const GrayPalette *own = m_pixels->palette();
     const GrayPalette palette = own && own->grays.size() <= 16 ? *own : GrayPalette::Gray16();
     const QImage indices = imaging::convertPixels(*m_pixels, m_view, PixelKind::Indexed, &palette);
-    return !indices.isNull() && imaging::writeFileAtomically(path, imaging::encodeBmp4(indices, palette));
+    return indices.isNull() ? QByteArray() : imaging::encodeBmp4(indices, palette);
 }
 
 QImage ImgBitmap::ToQImage() const

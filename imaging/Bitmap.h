@@ -75,6 +75,8 @@ public:
     // it first for a dithered picture). Written beside `path` and renamed over it; false, with
     // no file left behind, on any failure.
     bool SaveBmp4(const QString &path) const;
+    // The bytes SaveBmp4 writes; empty when there is no picture.
+    QByteArray EncodeBmp4() const;
 
     // For display. Indexed bitmaps give Format_Indexed8 with the grays as colour table.
     QImage ToQImage() const;

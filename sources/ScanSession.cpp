@@ -50,8 +50,9 @@ ScanResult ScanOnePage(QWidget *parent, const ScanOptions &options, const ScanHo
         hooks.prepareDevice(device);
 
     const ScanAttempt attempt = ScanWithProgress(parent, device, hooks.progressShown);
+    // A stopped acquisition gives no picture, like a failed one, and is reported alike.
     if (attempt.cancelled)
-        return failure(ScanOutcome::Cancelled, ScanStatusText(SANE_STATUS_CANCELLED));
+        return failure(ScanOutcome::Failed, ScanStatusText(SANE_STATUS_CANCELLED));
     if (attempt.page.image.isNull())
         return failure(ScanOutcome::Failed, attempt.page.detail);
     return {ScanOutcome::Scanned, ImgBitmap::FromQImage(attempt.page.image), QString()};

@@ -20,9 +20,9 @@ struct ScanOptions {
 enum class ScanOutcome {
     Scanned,
     NoDevices,
-    Cancelled, // the user cancelled the source dialog or the progress
+    Cancelled, // the user cancelled the source dialog
     DeviceUnavailable,
-    Failed,
+    Failed,    // no picture: the device failed or the user stopped the scan
 };
 
 struct ScanResult {

@@ -32,12 +32,10 @@ ScanSourceDlg::ScanSourceDlg(const QList<ScanDeviceInfo> &devices, DeviceLister 
 
     auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setGeometry(DialogRect(150, 36, 50, 14));
-    cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &ScanSourceDlg::reject);
 
     auto *refresh = new QPushButton(QStringLiteral("&Refresh"), this);
     refresh->setGeometry(DialogRect(150, 85, 50, 14));
-    refresh->setAutoDefault(false);
     connect(refresh, &QPushButton::clicked, this, [this] { showDevices(m_relist(), selectedDevice()); });
 
     showDevices(devices, Settings().scanner());

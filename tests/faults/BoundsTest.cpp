@@ -11,23 +11,9 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <string>
 #include <unistd.h>
 
 namespace {
-
-// Bytes this process has asked read() and its relatives for so far.
-long long BytesRead()
-{
-    std::ifstream io("/proc/self/io");
-    std::string key;
-    long long value = 0;
-    while (io >> key >> value)
-        if (key == "rchar:")
-            return value;
-    return -1;
-}
 
 // 0 refused, 1 loaded, -1 the child died (for instance of an allocation over its limit), in a
 // child whose memory could not hold a 250-megapixel picture (1 GB at 4 bytes a pixel) but
@@ -57,11 +43,11 @@ TEST(Bounds, HugeClaimsAreRefusedWithoutAllocatingOrReadingThem)
         WriteBytes(path, bytes);
         ASSERT_TRUE(!bytes.isEmpty() || truncate(path.toLocal8Bit().constData(), kGigabyte) == 0);
         EXPECT_EQ(LoadInChild(path), 0) << name;
-        const long long before = BytesRead();
+        const long long before = IoCount("rchar:");
         ImgBitmap picture;
         EXPECT_FALSE(picture.Load(path)) << name;
         EXPECT_FALSE(picture.IsAllocated()) << name;
-        EXPECT_LT(BytesRead() - before, kGigabyte / 16) << name;
+        EXPECT_LT(IoCount("rchar:") - before, kGigabyte / 16) << name;
         QFile::remove(path);
     }
     // The same child loads a picture that fits, so its limit is no reason for a refusal.

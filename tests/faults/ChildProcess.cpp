@@ -1,7 +1,10 @@
 #include "ChildProcess.h"
 
+#include <QDir>
+
 #include <csignal>
 #include <fstream>
+#include <string>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -49,4 +52,21 @@ int RunWithAddressSpaceLimit(rlim_t extra, const std::function<int()> &body)
         (void)extra;
         return body();
     });
+}
+
+long long IoCount(const char *key)
+{
+    std::ifstream io("/proc/self/io");
+    std::string name;
+    long long value = 0;
+    while (io >> name >> value)
+        if (name == key)
+            return value;
+    return -1;
+}
+
+QStringList EntriesOf(const QString &directory)
+{
+    return QDir(directory).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                     QDir::Name);
 }

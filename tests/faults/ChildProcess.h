@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 #include <sys/resource.h>
 
 #include <functional>
@@ -16,3 +18,10 @@ int RunWithFileSizeLimit(rlim_t limit, const std::function<int()> &body);
 // so an allocation of a picture's claimed size would fail. Under AddressSanitizer, whose
 // shadow memory such a limit breaks, without the cap.
 int RunWithAddressSpaceLimit(rlim_t extra, const std::function<int()> &body);
+
+// This process's count under key in /proc/self/io ("rchar:" for the bytes it asked read() and
+// its relatives for, "wchar:" for write()), or -1.
+long long IoCount(const char *key);
+
+// Every name in directory but "." and "..", hidden ones included, sorted.
+QStringList EntriesOf(const QString &directory);

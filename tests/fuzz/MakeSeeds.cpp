@@ -1,5 +1,6 @@
 // fuzz_seeds OUTDIR: the seed corpora, made from the program's own output so that no
 // third-party file is needed: OUTDIR/album_reader, OUTDIR/picture_loader, OUTDIR/bmp_roundtrip.
+// `scripts/fuzz --merge` minimises them with what fuzzing found into tests/fuzz/corpus.
 #include "FuzzSupport.h"
 
 #include "album/AlbumFile.h"
@@ -66,7 +67,7 @@ int main(int argc, char **argv)
         ok = WriteAlbumFile(path, records) && ok;
     }
 
-    // Pictures: the suffix byte (jpg png bmp gif tif pcx tga psd = 0..7) and then the file.
+    // Pictures: the suffix byte (jpg png bmp gif tif pcx tga psd msp img = 0..9) and then the file.
     const auto addPicture = [&](int suffix, const QString &name, const QByteArray &file) {
         ok = !file.isEmpty() && Save(out + "/picture_loader/" + name, char(suffix) + file) && ok;
     };

@@ -7,10 +7,11 @@
 #include "imaging/GrayPalette.h"
 
 #include <cstdlib>
+#include <iterator>
 
 namespace {
 
-const char *const kSuffixes[] = {"jpg", "png", "bmp", "gif", "tif", "pcx", "tga", "psd"};
+const char *const kSuffixes[] = {"jpg", "png", "bmp", "gif", "tif", "pcx", "tga", "psd", "msp", "img"};
 
 } // namespace
 
@@ -24,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size < 1)
         return 0;
-    const QString path = fuzz::WorkDir() + "/picture." + kSuffixes[data[0] % 8];
+    const QString path = fuzz::WorkDir() + "/picture." + kSuffixes[data[0] % std::size(kSuffixes)];
     if (!fuzz::WriteInput(path, data + 1, size - 1))
         std::abort();
     ImgBitmap picture;

@@ -140,7 +140,7 @@ TEST_F(SourceCommandsTest, EachWayAScanEndsIsReportedAndAScannedPageReachesTheEd
         {"no device chosen", QString(), QString(), false, QString()},
         {"a device that cannot open", "test:99", QString(), false, gone},
         {"an unknown backend", "nosuchbackend:0", QString(), false, gone},
-        {"cancelled while scanning", "test:0", "Default", true, QString()},
+        {"cancelled while scanning", "test:0", "Default", true, error},
         {"jammed", "test:0", "SANE_STATUS_JAMMED", false, error},
         {"I/O error", "test:0", "SANE_STATUS_IO_ERROR", false, error},
         {"the end before any data", "test:0", "SANE_STATUS_EOF", false, error},
