@@ -74,7 +74,7 @@ TEST_F(KeyboardTest, EnterOnAFocusedAlbumButtonDoesItsJobAndElsewhereExitsAndSav
         {"the list gives Exit", "1005", "", "", "Photo 1", true},
     };
     for (const Row &r : rows) {
-        writeAlbum(NumberedRecords(m_data, 3));
+        writeAlbum(NumberedRecords(3, m_data.path()));
         CAlbumDlg dlg;
         open(dlg);
         list(dlg)->setCurrentRow(1);

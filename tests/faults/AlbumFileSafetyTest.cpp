@@ -81,12 +81,12 @@ TEST_F(AlbumWindowTest, AnOverLongAlbumOfGigabytesIsKeptAsItsBackupAtASmallFiles
                 return step == imaging::AtomicWriteStep::Link; } : nullptr);
             return row.window ? dlg.SaveAlbum() : ToolRenamesTheFirst(m_data.path());
         }), 1);
-        EXPECT_EQ(FileBytes(album), row.saved);
+        EXPECT_EQ(ReadBytes(album), row.saved);
         EXPECT_EQ(QFileInfo(backup).size(), kHugeSize);
         EXPECT_EQ(backupAt(0, 12 + 280 * 101 + 8), HandMadeAlbum(101) + QByteArray(8, 0));
         EXPECT_EQ(backupAt(kHugeSize / 2 - 8, 16), QByteArray(8, 0) + "middle" + QByteArray(2, 0));
         EXPECT_EQ(backupAt(kHugeSize - 16, 16), QByteArray(8, 0) + "the end.");
-        EXPECT_EQ(EntriesOf(m_data.path()), QStringList({"Photos.dat", "Photos.dat.bak"}));
+        EXPECT_EQ(EntryNames(m_data.path()), QStringList({"Photos.dat", "Photos.dat.bak"}));
     }
 }
 
@@ -120,11 +120,11 @@ TEST_F(AlbumWindowTest, ASaveChangesTheContentAndKeepsLinksModeAndOwner)
         ASSERT_TRUE(row.link.isEmpty() || ::symlink(QFile::encodeName(row.link), QFile::encodeName(album)) == 0);
         EXPECT_TRUE(row.save());
         EXPECT_EQ(QFileInfo(album).isSymLink(), !row.link.isEmpty());
-        EXPECT_TRUE(FileBytes(row.path).startsWith(row.saved));
+        EXPECT_TRUE(ReadBytes(row.path).startsWith(row.saved));
         struct stat saved {};
         ASSERT_EQ(::stat(path, &saved), 0);
         EXPECT_EQ(std::make_tuple(saved.st_mode & 0777, saved.st_uid, saved.st_gid),
                   std::make_tuple(row.mode, 1234u, 5678u));
-        EXPECT_EQ(EntriesOf(synced.path()), QStringList({"Album.dat", "hop"}));
+        EXPECT_EQ(EntryNames(synced.path()), QStringList({"Album.dat", "hop"}));
     }
 }

@@ -1,7 +1,5 @@
 #include "ChildProcess.h"
 
-#include <QDir>
-
 #include <csignal>
 #include <fstream>
 #include <string>
@@ -63,10 +61,4 @@ long long IoCount(const char *key)
         if (name == key)
             return value;
     return -1;
-}
-
-QStringList EntriesOf(const QString &directory)
-{
-    return QDir(directory).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                     QDir::Name);
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QStringList>
-
 #include <sys/resource.h>
 
 #include <functional>
@@ -22,6 +20,3 @@ int RunWithAddressSpaceLimit(rlim_t extra, const std::function<int()> &body);
 // This process's count under key in /proc/self/io ("rchar:" for the bytes it asked read() and
 // its relatives for, "wchar:" for write()), or -1.
 long long IoCount(const char *key);
-
-// Every name in directory but "." and "..", hidden ones included, sorted.
-QStringList EntriesOf(const QString &directory);
