@@ -5,7 +5,6 @@
 #include "imaging/AtomicFile.h"
 #include "imaging/Bitmap.h"
 #include "support/AlbumWindowFixture.h"
-#include "support/MessageBoxRecorder.h"
 
 #include <QFileInfo>
 #include <QTextStream>
@@ -15,15 +14,12 @@
 
 namespace {
 
-// Header 12, 1, 1, then records "n0", "n1", ... (one of them renamed) with path "/p<i>" and
-// gray level 1, built by hand from the file format, text fields zero-filled after their NUL.
+// Records "n0", "n1", ... (one of them renamed) with path "/p<i>" and gray level 1.
 QByteArray HandMadeAlbum(int records, int renamed = -1, const QByteArray &newName = {})
 {
-    const auto field = [](const QByteArray &text, int size) { return text.leftJustified(size, 0); };
-    QByteArray bytes("\x0C\0\0\0\x01\0\0\0\x01\0\0\0", 12);
+    QByteArray bytes = HeaderBytes();
     for (int i = 0; i < records; ++i)
-        bytes += field(i == renamed ? newName : "n" + QByteArray::number(i), 20)
-                 + field("/p" + QByteArray::number(i), 256) + QByteArray("\x01\0\0\0", 4);
+        bytes += RecordBytes(i == renamed ? newName : "n" + QByteArray::number(i), "/p" + QByteArray::number(i), 1);
     return bytes;
 }
 
@@ -40,11 +36,11 @@ void WriteFile(const QString &path, const QByteArray &bytes, bool huge = false)
 // body in a child that may grow by 256 MiB and read and write 4 MiB (else 90): room for any album.
 int RunSmall(const std::function<int()> &body)
 {
-    return RunWithAddressSpaceLimit(256 << 20, [&] {
+    return RunInChild([&] {
         const long long before = IoCount("rchar:") + IoCount("wchar:");
         const int status = body();
         return IoCount("rchar:") + IoCount("wchar:") - before > (4 << 20) ? 90 : status;
-    });
+    }, RLIMIT_AS, 256 << 20);
 }
 
 bool ToolRenamesTheFirst(const QString &dataDir)
@@ -58,7 +54,6 @@ bool ToolRenamesTheFirst(const QString &dataDir)
 TEST_F(AlbumWindowTest, AnOverLongAlbumOfGigabytesIsKeptAsItsBackupAtASmallFilesCost)
 {
     const QString album = AlbumFilePath(m_data.path()), backup = album + ".bak";
-    MessageBoxRecorder messages;
     CAlbumDlg dlg;
     struct Row { const char *why; bool window, hardLinksFail; QByteArray saved; };
     const Row rows[] = {

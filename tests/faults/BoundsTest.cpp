@@ -11,23 +11,14 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-namespace {
-
-// 0 refused, 1 loaded, -1 the child died (for instance of an allocation over its limit), in a
-// child whose memory could not hold a 250-megapixel picture (1 GB at 4 bytes a pixel) but
-// holds far more than refusing it needs.
-int LoadInChild(const QString &path)
-{
-    return RunWithAddressSpaceLimit(256ull << 20, [&] { return ImgBitmap().Load(path) ? 1 : 0; });
-}
-
-} // namespace
-
 TEST(Bounds, HugeClaimsAreRefusedWithoutAllocatingOrReadingThem)
 {
     TempDir dir;
+    // 0 refused, 1 loaded, -1 died, in a child whose memory could not hold a 250-megapixel
+    // picture (1 GB at 4 bytes a pixel) but holds far more than refusing it needs.
+    const auto loadInChild = [](const QString &path) {
+        return RunInChild([&] { return ImgBitmap().Load(path) ? 1 : 0; }, RLIMIT_AS, 256 << 20);
+    };
     const QByteArray sparse; // a gigabyte of zeros that takes no disk
     const std::pair<const char *, QByteArray> files[] = {
         {"bomb.bmp", crafted::bmpHeader(60000, 60000)}, {"bomb.png", crafted::pngHeader(60000, 60000)},
@@ -42,15 +33,14 @@ TEST(Bounds, HugeClaimsAreRefusedWithoutAllocatingOrReadingThem)
         const QString path = dir.file(name);
         WriteBytes(path, bytes);
         ASSERT_TRUE(!bytes.isEmpty() || truncate(path.toLocal8Bit().constData(), kGigabyte) == 0);
-        EXPECT_EQ(LoadInChild(path), 0) << name;
+        EXPECT_EQ(loadInChild(path), 0) << name;
         const long long before = IoCount("rchar:");
         ImgBitmap picture;
-        EXPECT_FALSE(picture.Load(path)) << name;
-        EXPECT_FALSE(picture.IsAllocated()) << name;
+        EXPECT_FALSE(picture.Load(path) || picture.IsAllocated()) << name;
         EXPECT_LT(IoCount("rchar:") - before, kGigabyte / 16) << name;
         QFile::remove(path);
     }
     // The same child loads a picture that fits, so its limit is no reason for a refusal.
     WriteBytes(dir.file("fits.bmp"), crafted::emptyRunLengthBmp(1000, 1000));
-    EXPECT_EQ(LoadInChild(dir.file("fits.bmp")), 1);
+    EXPECT_EQ(loadInChild(dir.file("fits.bmp")), 1);
 }

@@ -2,13 +2,13 @@
 // half-written file behind, and tell the user.
 #include "ChildProcess.h"
 
-#include "album/AlbumFile.h"
+#include "app/Settings.h"
 #include "editor/PictureStore.h"
 #include "imaging/AtomicFile.h"
-#include "imaging/Bitmap.h"
 #include "support/AlbumWindowFixture.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -32,6 +32,15 @@ bool failStep(AtomicWriteStep step, const std::function<bool()> &save)
     return withHook([](AtomicWriteStep now) { return now == g_failing; }, save);
 }
 
+// A folder replaced by a regular file while `save` runs.
+bool folderBecameAFile(const QString &dir, const std::function<bool()> &save)
+{
+    const bool aside = QDir().rename(dir, dir + ".aside");
+    WriteBytes(dir, "was a folder");
+    const bool wrong = !aside || save() || ReadBytes(dir) != "was a folder";
+    return !QFile::remove(dir) || !QDir().rename(dir + ".aside", dir) || wrong;
+}
+
 // One way a save fails. `save` returns true when it went wrong the wrong way (it saved, or
 // said nothing or the wrong thing); so does the fault's run.
 const struct {
@@ -43,14 +52,9 @@ const struct {
     {"failing flush", [](const QString &, auto save) { return failStep(AtomicWriteStep::Flush, save); }},
     {"failing rename", [](const QString &, auto save) { return failStep(AtomicWriteStep::Rename, save); }},
     {"disk full after 1000 bytes", [](const QString &, auto save) {
-         return RunWithFileSizeLimit(1000, [&] { return save() ? 1 : 0; }) != 0;
+         return RunInChild([&] { return save() ? 1 : 0; }, RLIMIT_FSIZE, 1000) != 0;
      }},
-    {"data folder became a regular file", [](const QString &dir, auto save) {
-         const bool aside = QDir().rename(dir, dir + ".aside");
-         WriteBytes(dir, "was a folder");
-         const bool wrong = !aside || save() || ReadBytes(dir) != "was a folder";
-         return !QFile::remove(dir) || !QDir().rename(dir + ".aside", dir) || wrong;
-     }},
+    {"data folder became a regular file", folderBecameAFile},
 };
 
 } // namespace
@@ -65,9 +69,7 @@ TEST_F(AlbumWindowTest, EveryFailedAlbumSaveKeepsThePreviousFileAndSaysSo)
     delete list(dlg)->takeItem(0); // so that a save would change the file
     const auto save = [&] {
         const size_t shown = m_messages.shown().size();
-        const bool saved = dlg.SaveAlbum();
-        return saved || m_messages.shown().size() != shown + 1
-               || MessageText(m_messages.shown().back()) != "Error: Error saving photo album.  Check to see if the disk is full.";
+        return dlg.SaveAlbum() || shownSince(shown) != "Error: Error saving photo album.  Check to see if the disk is full.";
     };
     for (const auto &fault : kFaults) {
         EXPECT_FALSE(fault.run(m_data.path(), save)) << fault.why;
@@ -88,12 +90,9 @@ TEST_F(AlbumWindowTest, EveryFailedAlbumSaveKeepsThePreviousFileAndSaysSo)
 TEST(PictureSaveFault, EveryFailedPictureSaveLeavesNoFileAndNamesIt)
 {
     TempDir dir;
-    const QString album = AlbumFilePath(dir.path());
-    ASSERT_TRUE(WriteAlbumFile(album, NumberedRecords(3, dir.path())));
-    const QByteArray albumBytes = ReadBytes(album);
-    QImage image(160, 160, QImage::Format_Grayscale8);
-    image.fill(100);
-    const ImgBitmap picture = ImgBitmap::FromQImage(image);
+    QImage gray(160, 160, QImage::Format_Grayscale8);
+    gray.fill(100);
+    const ImgBitmap picture = ImgBitmap::FromQImage(gray);
     const QString first = dir.file("p0.bmp");
     const auto save = [&] {
         const PictureSaveResult result = SaveNewPicture(picture, dir.path());
@@ -103,20 +102,29 @@ TEST(PictureSaveFault, EveryFailedPictureSaveLeavesNoFileAndNamesIt)
     };
     for (const auto &fault : kFaults) {
         EXPECT_FALSE(fault.run(dir.path(), save)) << fault.why;
-        EXPECT_EQ(EntryNames(dir.path()), QStringList({"Photos.dat"})) << fault.why;
-        EXPECT_EQ(ReadBytes(album), albumBytes) << fault.why;
+        EXPECT_EQ(EntryNames(dir.path()), QStringList()) << fault.why;
     }
     // Another program takes the name between the choice and the rename.
     g_nameToTake = first;
     EXPECT_FALSE(withHook([](AtomicWriteStep step) {
         return step == AtomicWriteStep::Open && !QDir().mkdir(g_nameToTake);
     }, save));
+    EXPECT_EQ(EntryNames(dir.path()), QStringList({"p0.bmp"}));
     EXPECT_TRUE(EntryNames(first).isEmpty());
-    EXPECT_EQ(EntryNames(dir.path()), QStringList({"Photos.dat", "p0.bmp"}));
     ASSERT_TRUE(QDir().rmdir(first));
     // With the faults gone the same picture is saved, whole, under the first name.
-    const PictureSaveResult saved = SaveNewPicture(picture, dir.path());
-    EXPECT_EQ(saved.error, PictureSaveError::None);
-    EXPECT_EQ(saved.path, first);
+    EXPECT_EQ(SaveNewPicture(picture, dir.path()).path, first);
     EXPECT_EQ(QImage(first).size(), QSize(160, 160));
+}
+
+TEST(SettingsFault, AFolderThatBecameAFileMakesSyncFail)
+{
+    Settings settings;
+    settings.setGrayLevel(2);
+    ASSERT_TRUE(settings.sync()); // the folder exists and takes the file
+    int level = 3;
+    EXPECT_FALSE(folderBecameAFile(QFileInfo(QSettings().fileName()).absolutePath(), [&] {
+        settings.setGrayLevel(level++);
+        return settings.sync();
+    }));
 }
