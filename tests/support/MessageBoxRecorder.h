@@ -28,8 +28,7 @@ public:
         });
     }
     ~MessageBoxRecorder() { SetMessageBoxHandler({}); }
-    MessageBoxRecorder(const MessageBoxRecorder &) = delete;
-    MessageBoxRecorder &operator=(const MessageBoxRecorder &) = delete;
+    Q_DISABLE_COPY(MessageBoxRecorder)
 
     void answer(MessageAnswer next) { m_answers.push_back(next); }
     const std::vector<MessageRequest> &shown() const { return m_shown; }

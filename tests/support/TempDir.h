@@ -1,28 +1,16 @@
 #pragma once
 
-#include <QDir>
-#include <QString>
+#include <QTemporaryDir>
 
-#include <cstdlib>
 #include <stdexcept>
 
 // A fresh folder under the temporary folder, removed with its contents on destruction.
-class TempDir {
+class TempDir : public QTemporaryDir {
 public:
     TempDir()
     {
-        QByteArray pattern = QFile::encodeName(QDir::tempPath()) + "/vellumo-test-XXXXXX";
-        if (!mkdtemp(pattern.data()))
-            throw std::runtime_error("mkdtemp failed");
-        m_path = QFile::decodeName(pattern);
+        if (!isValid())
+            throw std::runtime_error("cannot make a temporary folder");
     }
-    ~TempDir() { QDir(m_path).removeRecursively(); }
-    TempDir(const TempDir &) = delete;
-    TempDir &operator=(const TempDir &) = delete;
-
-    const QString &path() const { return m_path; }
-    QString file(const QString &name) const { return m_path + '/' + name; }
-
-private:
-    QString m_path;
+    QString file(const QString &name) const { return filePath(name); }
 };

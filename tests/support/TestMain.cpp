@@ -9,12 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
-std::string g_root;
-pid_t g_owner = 0;
-
-} // namespace
+static std::string g_root;
+static pid_t g_owner = 0;
 
 int main(int argc, char **argv)
 {
@@ -26,10 +22,9 @@ int main(int argc, char **argv)
     if (!mkdtemp(g_root.data()))
         std::abort();
     g_owner = getpid();
-    // A forked child leaves the folder to its parent.
     std::atexit([] {
         std::error_code ignored;
-        if (getpid() == g_owner)
+        if (getpid() == g_owner)   // a forked child leaves the folder to its parent
             std::filesystem::remove_all(g_root, ignored);
     });
     for (const auto &[variable, folder] : {std::pair{"XDG_CONFIG_HOME", "/config"}, {"XDG_DATA_HOME", "/data"},
