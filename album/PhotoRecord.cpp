@@ -28,9 +28,14 @@ void copyField(char *to, const char *from, std::size_t size)
 }
 
 // Room is kept for the NUL; an embedded NUL would silently cut the value short.
+bool fitsField(const QByteArray &bytes, std::size_t size)
+{
+    return static_cast<std::size_t>(bytes.size()) < size && !bytes.contains('\0');
+}
+
 bool storeField(char *field, std::size_t size, const QByteArray &bytes)
 {
-    if (static_cast<std::size_t>(bytes.size()) >= size || bytes.contains('\0'))
+    if (!fitsField(bytes, size))
         return false;
     fillField(field, size, bytes.constData(), static_cast<std::size_t>(bytes.size()));
     return true;
@@ -83,4 +88,9 @@ bool SetRecordName(PhotoRecord &record, const QString &name)
 bool SetRecordPath(PhotoRecord &record, const QString &path)
 {
     return storeField(record.path, sizeof record.path, QFile::encodeName(path));
+}
+
+bool PathFitsRecord(const QString &path)
+{
+    return fitsField(QFile::encodeName(path), sizeof PhotoRecord::path);
 }

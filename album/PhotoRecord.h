@@ -24,6 +24,8 @@ enum GrayLevel : std::int32_t { Gray4 = 1, Gray16 = 2 };
 inline constexpr int kRecordSize = 280;
 inline constexpr int kHeaderSize = 12;
 inline constexpr int kMaxRecords = 100;
+// Bytes of path the record holds before its NUL.
+inline constexpr int kPathFieldBytes = sizeof(PhotoRecord::path) - 1;
 
 // The integer goes out little-endian whatever the host, and each text field as zeros after its NUL.
 void EncodeRecord(const PhotoRecord &record, unsigned char out[kRecordSize]);
@@ -40,3 +42,5 @@ QString RecordPathString(const PhotoRecord &record);
 // holds a character Windows-1252 cannot encode.
 bool SetRecordName(PhotoRecord &record, const QString &name);
 bool SetRecordPath(PhotoRecord &record, const QString &path);
+// True when SetRecordPath would take the path.
+bool PathFitsRecord(const QString &path);

@@ -1,17 +1,14 @@
 #include "app/DataDirectory.h"
 
+#include "album/PhotoRecord.h"
 #include "app/Settings.h"
+#include "editor/PictureFileName.h"
 
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 
 #include <sys/stat.h>
-
-namespace {
-constexpr int kPathFieldBytes = 255;
-const QString kLongestPictureName = QStringLiteral("/p9999.bmp");
-} // namespace
 
 bool PathExists(const QString &path)
 {
@@ -46,5 +43,5 @@ QString ResolveDataDirectory(Settings &settings)
 
 bool DataDirectoryFitsRecords(const QString &dataDir)
 {
-    return QFile::encodeName(dataDir + kLongestPictureName).size() <= kPathFieldBytes;
+    return PathFitsRecord(PictureFilePath(dataDir, kPictureNumbers - 1));
 }

@@ -4,7 +4,8 @@
 
 class Settings;
 
-// True when something exists at the path; one trailing separator is ignored.
+// True when something exists at the path: any failure of stat, not only a missing path,
+// counts as nothing there. One trailing separator is ignored.
 bool PathExists(const QString &path);
 
 // The per-user application data folder, created when missing, without a trailing separator.
@@ -14,6 +15,6 @@ QString DefaultDataDirectory();
 // the default folder, which is then written back to the settings.
 QString ResolveDataDirectory(Settings &settings);
 
-// Picture paths must fit the album record's 255-byte path field, with the longest
-// picture file name ("/p9999.bmp") appended.
+// Picture paths must fit the album record's path field, the longest picture file name
+// ("p9999.bmp") included.
 bool DataDirectoryFitsRecords(const QString &dataDir);

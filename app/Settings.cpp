@@ -5,6 +5,7 @@ const QString kDataDir = QStringLiteral("Directories/DataDir");
 const QString kGrayLevel = QStringLiteral("Parameters/Gray Level");
 const QString kContrast = QStringLiteral("Parameters/Contrast");
 const QString kLastImport = QStringLiteral("Directories/Last Import");
+const QString kScanner = QStringLiteral("Parameters/Scanner");
 } // namespace
 
 Settings::Settings()
@@ -51,6 +52,16 @@ QString Settings::lastImportDir() const
 void Settings::setLastImportDir(const QString &dir)
 {
     m_store.setValue(kLastImport, dir);
+}
+
+QString Settings::scanner() const
+{
+    return m_store.value(kScanner).toString();
+}
+
+void Settings::setScanner(const QString &deviceName)
+{
+    m_store.setValue(kScanner, deviceName);
 }
 
 bool Settings::sync()

@@ -4,8 +4,7 @@
 #include <QString>
 
 // The per-user settings: "Directories/DataDir", "Directories/Last Import",
-// "Parameters/Gray Level", "Parameters/Contrast" (the scanner choice, "Parameters/Scanner",
-// is kept by ScanSettings).
+// "Parameters/Gray Level", "Parameters/Contrast", "Parameters/Scanner".
 class Settings {
 public:
     Settings();
@@ -18,6 +17,8 @@ public:
     void setContrast(int contrast);
     QString lastImportDir() const;           // the folder of the last image file added
     void setLastImportDir(const QString &dir);
+    QString scanner() const;                 // the SANE device name last chosen; empty when none
+    void setScanner(const QString &deviceName);
 
     // False when the settings file could not be written.
     bool sync();

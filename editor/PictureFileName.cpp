@@ -1,8 +1,6 @@
 #include "editor/PictureFileName.h"
 
-#include <QFile>
-
-#include <sys/stat.h>
+#include "app/DataDirectory.h"
 
 QString PictureFilePath(const QString &dataDir, int number)
 {
@@ -13,9 +11,8 @@ std::optional<QString> FindFreePictureFile(const QString &dataDir)
 {
     for (int number = 0; number < kPictureNumbers; ++number) {
         const QString path = PictureFilePath(dataDir, number);
-        struct stat info {};
         // Any failure to stat, not only a missing file, leaves the number free.
-        if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        if (!PathExists(path))
             return path;
     }
     return std::nullopt;

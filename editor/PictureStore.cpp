@@ -1,5 +1,6 @@
 #include "editor/PictureStore.h"
 
+#include "album/PhotoRecord.h"
 #include "editor/PictureFileName.h"
 #include "imaging/Bitmap.h"
 
@@ -8,19 +9,12 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-namespace {
-
-constexpr int kPathFieldBytes = 255;
-
-} // namespace
-
 PictureSaveResult SaveNewPicture(const ImgBitmap &picture, const QString &dataDir)
 {
     const std::optional<QString> path = FindFreePictureFile(dataDir);
     if (!path)
         return {PictureSaveError::NoFreeName, QString()};
-    // The album record keeps the path in a 256-byte field with its NUL.
-    if (QFile::encodeName(*path).size() > kPathFieldBytes)
+    if (!PathFitsRecord(*path))
         return {PictureSaveError::PathTooLong, *path};
     if (!picture.SaveBmp4(*path))
         return {PictureSaveError::WriteFailed, *path};

@@ -1,7 +1,7 @@
 #include "sources/ScanSourceDlg.h"
 
 #include "app/DialogUnits.h"
-#include "sources/ScanSettings.h"
+#include "app/Settings.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -38,7 +38,7 @@ ScanSourceDlg::ScanSourceDlg(const QList<ScanDeviceInfo> &devices, DeviceLister 
     refresh->setGeometry(DialogRect(150, 85, 50, 14));
     connect(refresh, &QPushButton::clicked, this, [this] { showDevices(m_relist(), selectedDevice()); });
 
-    showDevices(devices, RememberedScanner());
+    showDevices(devices, Settings().scanner());
 }
 
 QString ScanSourceDlg::selectedDevice() const
@@ -51,7 +51,7 @@ void ScanSourceDlg::accept()
 {
     if (selectedDevice().isEmpty())
         return;
-    RememberScanner(selectedDevice());
+    Settings().setScanner(selectedDevice());
     QDialog::accept();
 }
 

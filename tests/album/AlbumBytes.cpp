@@ -1,7 +1,6 @@
-#include "AlbumBytes.h"
+#include "album/AlbumBytes.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <stdexcept>
 
@@ -28,11 +27,14 @@ PhotoRecord MakeRecord(const QString &name, const QString &path, std::int32_t gr
     return record;
 }
 
-std::vector<PhotoRecord> NumberedRecords(int count)
+std::vector<PhotoRecord> NumberedRecords(int count, const QString &dataDir)
 {
     std::vector<PhotoRecord> records;
     for (int i = 0; i < count; ++i)
-        records.push_back(MakeRecord(QStringLiteral("n%1").arg(i), QStringLiteral("/p/%1").arg(i), Gray4));
+        records.push_back(MakeRecord(QStringLiteral("n%1").arg(i),
+                                     dataDir.isEmpty() ? QStringLiteral("/p/%1").arg(i)
+                                                       : dataDir + QStringLiteral("/p%1.bmp").arg(i),
+                                     Gray4));
     return records;
 }
 
@@ -53,5 +55,5 @@ void WriteBytes(const QString &path, const QByteArray &bytes)
 
 QStringList EntryNames(const QString &directory)
 {
-    return QDir(directory).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    return QDir(directory).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }

@@ -1,18 +1,17 @@
-// Real keys, wheel turns and mouse presses on the album window, the editor and the name prompt.
+// The album window's commands by button, menu and key, and Enter and the slider in the editor.
 #include "editor/PictureEditorDlg.h"
 #include "editor/PictureEditorOwner.h"
 #include "res/Resources.h"
 #include "support/AlbumWindowFixture.h"
-#include "support/MessageBoxRecorder.h"
-#include "support/QtPrinters.h"
 
+#include <QLineEdit>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
 
 namespace {
 
-void pressEnterOn(QWidget &window, const char *control)
+void pressEnterOn(QWidget &window, const QString &control)
 {
     QWidget *target = window.findChild<QWidget *>(control);
     target->setFocus();
@@ -20,7 +19,8 @@ void pressEnterOn(QWidget &window, const char *control)
 }
 
 // Each modal window is answered with Enter on m_answer (after "Harbour" typed into a name
-// prompt) or else Escape. happened() names them, then the captions of the messages shown.
+// prompt) or else Escape. happened() names them (a prompt by its title and starting name),
+// then the messages shown.
 class KeyboardTest : public AlbumWindowTest {
 protected:
     void SetUp() override
@@ -31,10 +31,11 @@ protected:
             auto *modal = qobject_cast<QDialog *>(QApplication::activeModalWidget());
             if (!modal || modal->inherits("CSplashDlg"))   // the fixture ends the splash
                 return;
-            m_opened << modal->metaObject()->className();
-            if (QWidget *name = modal->findChild<QWidget *>("1013"))
+            auto *name = modal->findChild<QLineEdit *>("1013");
+            m_opened << (name ? modal->windowTitle() + " (" + name->text() + ")" : modal->metaObject()->className());
+            if (name)
                 QTest::keyClicks(name, "Harbour");
-            if (*m_answer && modal->findChild<QWidget *>(m_answer))
+            if (!m_answer.isEmpty() && modal->findChild<QWidget *>(m_answer))
                 pressEnterOn(*modal, m_answer);
             if (modal->isVisible())
                 QTest::keyClick(modal, Qt::Key_Escape);
@@ -44,8 +45,8 @@ protected:
     QString happened()
     {
         for (; m_seen < m_messages.shown().size(); ++m_seen)
-            m_opened << m_messages.shown()[m_seen].caption;
-        return std::exchange(m_opened, {}).join(' ');
+            m_opened << MessageText(m_messages.shown()[m_seen]);
+        return std::exchange(m_opened, {}).join(" / ");
     }
     void openEditor(CPictureEditorDlg &editor, QSize size = {640, 480})
     {
@@ -58,40 +59,87 @@ protected:
         QString dir;
     } m_album;
     QTimer m_modals;
-    MessageBoxRecorder m_messages;
     size_t m_seen = 0;
     QStringList m_opened;
-    const char *m_answer = "";
+    QString m_answer;
 };
 
 } // namespace
 
-TEST_F(KeyboardTest, EnterOnAFocusedAlbumButtonDoesItsJobAndElsewhereExitsAndSaves)
+TEST_F(KeyboardTest, CommandsByButtonMenuOrEnterActOnTheSelectionAndReachTheFileOnExit)
 {
-    // Three photos, the second selected; `second` is the list's second name afterwards.
-    struct Row { const char *why, *focus, *answer, *happened, *second; bool ends; };
+    CAlbumDlg dlg;
+    openWith(dlg, 4);
+    ASSERT_TRUE(QFile::remove(AlbumFilePath(m_data.path())));   // only leaving writes it again
+    const QString noSelection = "You must first select a photo from the list.";
+    // how: 'c' a click on the button or menu item, 'e' Enter on the focused button, 'd' the Delete
+    // key in the list. answer: a removal's Yes, or the button pressed in the name prompt. Row -1
+    // empties the selection after selecting the first row.
+    struct Row { const char *why; int row; char how; int id; const char *answer, *state, *happened; };
     const Row rows[] = {
-        {"Add Photo opens the file chooser", "1000", "", "QFileDialog", "Photo 1", false},
-        {"Remove Photo asks first (answered No)", "1001", "", "Remove Photo", "Photo 1", false},
-        {"Rename Photo, prompt's OK focused", "1002", "1", "CNameDlg", "Harbour", false},
-        {"Rename Photo, prompt's Cancel focused", "1002", "2", "CNameDlg", "Photo 1", false},
-        {"Move Up", "1003", "", "", "Photo 0", false},
-        {"Move Down", "1004", "", "", "Photo 2", false},
-        {"Exit", "1", "", "", "Photo 1", true},
-        {"the list gives Exit", "1005", "", "", "Photo 1", true},
+        {"the first cannot go up", 0, 'c', AlbumId::MenuMoveUp, "", "[n0] n1 n2 n3 | ARND | fpscrn", ""},
+        {"Move Up", 1, 'e', AlbumId::MoveUp, "", "[n1] n0 n2 n3 | ARND | fpscrn", ""},
+        {"the last cannot go down", 3, 'c', AlbumId::MenuMoveDown, "", "n1 n0 n2 [n3] | ARNU | fpscrn", ""},
+        {"Move Up", 3, 'c', AlbumId::MoveUp, "", "n1 n0 [n3] n2 | ARNUD | fpscrn", ""},
+        {"Move Down", 0, 'e', AlbumId::MoveDown, "", "n0 [n1] n3 n2 | ARNUD | fpscrn", ""},
+        {"Move Down", 2, 'c', AlbumId::MoveDown, "", "n0 n1 n2 [n3] | ARNU | fpscrn", ""},
+        {"no selection, Remove", -1, 'c', AlbumId::RemovePhoto, "", "n0 n1 n2 n3 | ARND | fpscrn", "Remove Photo: "},
+        {"no selection, Rename", -1, 'c', AlbumId::MenuRename, "", "n0 n1 n2 n3 | ARND | fpscrn", "Rename Photo: "},
+        {"no selection, Move Down", -1, 'c', AlbumId::MoveDown, "", "n0 n1 n2 n3 | ARND | fpscrn", ""},
+        {"Rename, OK", 1, 'e', AlbumId::RenamePhoto, "1", "n0 [Harbour] n2 n3 | ARNUD | fpscrn", "Rename Photo (n1)"},
+        {"Rename, Cancel", 2, 'c', AlbumId::RenamePhoto, "2", "n0 Harbour [n2] n3 | ARNUD | fpscrn", "Rename Photo (n2)"},
+        {"Remove, No, selects the one above", 2, 'e', AlbumId::RemovePhoto, "", "n0 [Harbour] n2 n3 | ARNUD | fpscrn",
+         "Remove Photo: Really remove n2 from the album? [Yes No]"},
+        {"Remove, Yes", 2, 'c', AlbumId::RemovePhoto, "Yes", "n0 [Harbour] n3 | ARNUD | fpscrn",
+         "Remove Photo: Really remove n2 from the album? [Yes No]"},
+        {"Remove the first", 0, 'd', 0, "Yes", "[Harbour] n3 | ARND | fpscrn",
+         "Remove Photo: Really remove n0 from the album? [Yes No]"},
     };
     for (const Row &r : rows) {
-        writeAlbum(NumberedRecords(m_data, 3));
+        list(dlg)->setCurrentRow(std::max(r.row, 0));
+        if (r.row < 0)
+            list(dlg)->clearSelection();
+        m_answer = r.answer;
+        if (m_answer == "Yes")
+            m_messages.answer(MessageAnswer::Yes);
+        if (r.how == 'c')
+            command(dlg, r.id);
+        else if (r.how == 'e')
+            pressEnterOn(dlg, QString::number(r.id));
+        else
+            QTest::keyClick(list(dlg), Qt::Key_Delete);
+        const QString said = happened();
+        EXPECT_EQ(said, QString(r.happened) + (QString(r.happened).endsWith(": ") ? noSelection : "")) << r.why;
+        EXPECT_EQ(state(dlg), r.state) << r.why;
+    }
+    EXPECT_EQ(EntryNames(m_data.path()), QStringList({"p1.bmp", "p3.bmp"})) << "removals delete the picture";
+    command(dlg, AlbumId::Exit);
+    EXPECT_EQ(NamesInFile(m_data.path()), QStringList({"Harbour", "n3"}));
+}
+
+TEST_F(KeyboardTest, ExitEnterAndTheCloseBoxSaveInListOrderEscapeDoesNotAndEnterOnAddAddsOnly)
+{
+    const auto enterOn = [](const char *id) { return [id](CAlbumDlg &d) { pressEnterOn(d, id); }; };
+    struct Row { const char *why; std::function<void(CAlbumDlg &)> end; const char *happened; bool saves; };
+    const Row rows[] = {
+        {"Exit", [](CAlbumDlg &d) { QTest::mouseClick(button(d, AlbumId::Exit), Qt::LeftButton); }, "", true},
+        {"File Exit", [](CAlbumDlg &d) { menuItem(d, AlbumId::MenuExit)->trigger(); }, "", true},
+        {"Enter on Exit", enterOn("1"), "", true},
+        {"Enter in the list", enterOn("1005"), "", true},
+        {"the close box", [](CAlbumDlg &d) { d.close(); }, "", true},
+        {"Escape", [](CAlbumDlg &d) { QTest::keyClick(&d, Qt::Key_Escape); }, "", false},
+        {"Enter on Add Photo opens the file chooser", enterOn("1000"), "QFileDialog", false},
+    };
+    for (const Row &r : rows) {
+        writeAlbum(NumberedRecords(3, m_data.path()));
         CAlbumDlg dlg;
         open(dlg);
-        list(dlg)->setCurrentRow(1);
-        QFile::remove(AlbumFilePath(m_data.path()));   // only leaving writes it again
-        m_answer = r.answer;
-        pressEnterOn(dlg, r.focus);
+        QFile::remove(AlbumFilePath(m_data.path()));
+        list(dlg)->insertItem(0, list(dlg)->takeItem(2));
+        r.end(dlg);
         EXPECT_EQ(happened(), r.happened) << r.why;
-        EXPECT_EQ(list(dlg)->item(1)->text(), r.second) << r.why;
-        EXPECT_EQ(dlg.isVisible(), !r.ends) << r.why;
-        EXPECT_EQ(NamesInFile(m_data.path()).size(), r.ends ? 3 : 0) << r.why << ": saved";
+        EXPECT_EQ(dlg.isVisible(), *r.happened != 0) << r.why;
+        EXPECT_EQ(NamesInFile(m_data.path()), r.saves ? QStringList({"n2", "n0", "n1"}) : QStringList()) << r.why;
     }
 }
 
@@ -100,18 +148,18 @@ TEST_F(KeyboardTest, EnterInTheEditorAndItsPromptPressesTheFocusedButtonElseTheD
     struct Row { const char *why; QSize size; const char *focus, *answer, *happened; bool saved; };
     // The row that saves comes last: it leaves a picture file and the settings behind.
     const Row rows[] = {
-        {"Cancel focused asks to discard", {640, 480}, "2", "1", "Cancel", false},
-        {"slider, prompt's Cancel focused", {640, 480}, "1015", "2", "CNameDlg", false},
-        {"4 by 1000, no pixel wide: nothing to save", {4, 1000}, "1", "1", "Save", false},
-        {"1000 by 4, no pixel high: nothing to save", {1000, 4}, "1016", "1", "Save", false},
-        {"Save focused, Enter in the prompt's edit box", {640, 480}, "1", "1013", "CNameDlg", true},
+        {"Cancel focused asks to discard", {640, 480}, "2", "1", "Cancel: Should I discard the new picture? [Yes No]", false},
+        {"slider, prompt's Cancel focused", {640, 480}, "1015", "2", "Picture Name (New Picture)", false},
+        {"4 by 1000, no pixel wide: nothing to save", {4, 1000}, "1", "1", "Save: There is no picture to save", false},
+        {"1000 by 4, no pixel high: nothing to save", {1000, 4}, "1016", "1", "Save: There is no picture to save", false},
+        {"Save focused, Enter in the prompt's edit box", {640, 480}, "1", "1013", "Picture Name (New Picture)", true},
     };
     for (const Row &r : rows) {
         CPictureEditorDlg editor(&m_album);
         openEditor(editor, r.size);
         m_answer = r.answer;
         pressEnterOn(editor, r.focus);
-        EXPECT_EQ(happened(), r.happened) << r.why;
+        EXPECT_TRUE(happened().startsWith(r.happened)) << r.why;
         EXPECT_EQ(editor.isVisible(), !r.saved) << r.why;
         EXPECT_EQ(QFile::exists(m_data.file("p0.bmp")), r.saved) << r.why;   // the first free name
         EXPECT_EQ(QSettings().contains("Parameters/Gray Level"), r.saved) << r.why;

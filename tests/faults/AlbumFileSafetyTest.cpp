@@ -5,7 +5,6 @@
 #include "imaging/AtomicFile.h"
 #include "imaging/Bitmap.h"
 #include "support/AlbumWindowFixture.h"
-#include "support/MessageBoxRecorder.h"
 
 #include <QFileInfo>
 #include <QTextStream>
@@ -15,15 +14,12 @@
 
 namespace {
 
-// Header 12, 1, 1, then records "n0", "n1", ... (one of them renamed) with path "/p<i>" and
-// gray level 1, built by hand from the file format, text fields zero-filled after their NUL.
+// Records "n0", "n1", ... (one of them renamed) with path "/p<i>" and gray level 1.
 QByteArray HandMadeAlbum(int records, int renamed = -1, const QByteArray &newName = {})
 {
-    const auto field = [](const QByteArray &text, int size) { return text.leftJustified(size, 0); };
-    QByteArray bytes("\x0C\0\0\0\x01\0\0\0\x01\0\0\0", 12);
+    QByteArray bytes = HeaderBytes();
     for (int i = 0; i < records; ++i)
-        bytes += field(i == renamed ? newName : "n" + QByteArray::number(i), 20)
-                 + field("/p" + QByteArray::number(i), 256) + QByteArray("\x01\0\0\0", 4);
+        bytes += RecordBytes(i == renamed ? newName : "n" + QByteArray::number(i), "/p" + QByteArray::number(i), 1);
     return bytes;
 }
 
@@ -40,11 +36,11 @@ void WriteFile(const QString &path, const QByteArray &bytes, bool huge = false)
 // body in a child that may grow by 256 MiB and read and write 4 MiB (else 90): room for any album.
 int RunSmall(const std::function<int()> &body)
 {
-    return RunWithAddressSpaceLimit(256 << 20, [&] {
+    return RunInChild([&] {
         const long long before = IoCount("rchar:") + IoCount("wchar:");
         const int status = body();
         return IoCount("rchar:") + IoCount("wchar:") - before > (4 << 20) ? 90 : status;
-    });
+    }, RLIMIT_AS, 256 << 20);
 }
 
 bool ToolRenamesTheFirst(const QString &dataDir)
@@ -58,7 +54,6 @@ bool ToolRenamesTheFirst(const QString &dataDir)
 TEST_F(AlbumWindowTest, AnOverLongAlbumOfGigabytesIsKeptAsItsBackupAtASmallFilesCost)
 {
     const QString album = AlbumFilePath(m_data.path()), backup = album + ".bak";
-    MessageBoxRecorder messages;
     CAlbumDlg dlg;
     struct Row { const char *why; bool window, hardLinksFail; QByteArray saved; };
     const Row rows[] = {
@@ -81,12 +76,12 @@ TEST_F(AlbumWindowTest, AnOverLongAlbumOfGigabytesIsKeptAsItsBackupAtASmallFiles
                 return step == imaging::AtomicWriteStep::Link; } : nullptr);
             return row.window ? dlg.SaveAlbum() : ToolRenamesTheFirst(m_data.path());
         }), 1);
-        EXPECT_EQ(FileBytes(album), row.saved);
+        EXPECT_EQ(ReadBytes(album), row.saved);
         EXPECT_EQ(QFileInfo(backup).size(), kHugeSize);
         EXPECT_EQ(backupAt(0, 12 + 280 * 101 + 8), HandMadeAlbum(101) + QByteArray(8, 0));
         EXPECT_EQ(backupAt(kHugeSize / 2 - 8, 16), QByteArray(8, 0) + "middle" + QByteArray(2, 0));
         EXPECT_EQ(backupAt(kHugeSize - 16, 16), QByteArray(8, 0) + "the end.");
-        EXPECT_EQ(EntriesOf(m_data.path()), QStringList({"Photos.dat", "Photos.dat.bak"}));
+        EXPECT_EQ(EntryNames(m_data.path()), QStringList({"Photos.dat", "Photos.dat.bak"}));
     }
 }
 
@@ -120,11 +115,11 @@ TEST_F(AlbumWindowTest, ASaveChangesTheContentAndKeepsLinksModeAndOwner)
         ASSERT_TRUE(row.link.isEmpty() || ::symlink(QFile::encodeName(row.link), QFile::encodeName(album)) == 0);
         EXPECT_TRUE(row.save());
         EXPECT_EQ(QFileInfo(album).isSymLink(), !row.link.isEmpty());
-        EXPECT_TRUE(FileBytes(row.path).startsWith(row.saved));
+        EXPECT_TRUE(ReadBytes(row.path).startsWith(row.saved));
         struct stat saved {};
         ASSERT_EQ(::stat(path, &saved), 0);
         EXPECT_EQ(std::make_tuple(saved.st_mode & 0777, saved.st_uid, saved.st_gid),
                   std::make_tuple(row.mode, 1234u, 5678u));
-        EXPECT_EQ(EntriesOf(synced.path()), QStringList({"Album.dat", "hop"}));
+        EXPECT_EQ(EntryNames(synced.path()), QStringList({"Album.dat", "hop"}));
     }
 }

@@ -1,40 +1,49 @@
 #pragma once
 
-#include <QStringList>
-
-#include <sys/resource.h>
-
+#include <csignal>
+#include <fstream>
 #include <functional>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
-// Runs body in a fork()ed child and returns its exit code, 102 when it threw, or -1 when it
-// did not exit normally (killed by a signal, for instance by an allocation it could not survive).
-int RunInChild(const std::function<int()> &body);
-
-// As RunInChild, with the child's files unable to grow past limit bytes, as on a full disk;
-// SIGXFSZ is ignored so that write() reports the failure instead of killing the child.
-int RunWithFileSizeLimit(rlim_t limit, const std::function<int()> &body);
-
-// As RunInChild, with the child's address space capped at its current size plus extra bytes,
-// so an allocation of a picture's claimed size would fail. Not usable under AddressSanitizer.
-int RunWithAddressSpaceLimit(rlim_t extra, const std::function<int()> &body);
-
-// True when built with AddressSanitizer, whose shadow memory an address space limit breaks.
-constexpr bool kUnderAddressSanitizer =
+// Runs body in a fork()ed child and returns its exit code: 102 when it threw, -1 when it did not
+// exit normally (killed by a signal, for instance by an allocation it could not survive).
+// RLIMIT_FSIZE keeps its files under limit bytes, as on a full disk (SIGXFSZ ignored, so write()
+// reports it); RLIMIT_AS caps its address space at its current size plus limit bytes, except
+// under AddressSanitizer, whose shadow memory such a cap breaks.
+inline int RunInChild(const std::function<int()> &body, int resource = -1, rlim_t limit = 0)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        unsigned long long pages = 0;   // the first field of statm: the virtual size in pages
+        if (resource == RLIMIT_AS && (std::ifstream("/proc/self/statm") >> pages))
+            limit += rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE));
 #if defined(__SANITIZE_ADDRESS__)
-    true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-    true;
-#else
-    false;
+        resource = resource == RLIMIT_AS ? -1 : resource;
 #endif
-#else
-    false;
-#endif
+        const rlimit cap{limit, limit};
+        // No destructors and no return into the test runner: the parent owns folders and windows.
+        try {
+            _exit(resource < 0 || setrlimit(resource, &cap) == 0 ? body() : 100);
+        } catch (...) {
+            _exit(102);
+        }
+    }
+    int status = 0;
+    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
 
-// This process's count under key in /proc/self/io ("rchar:" for the bytes it asked read() and
-// its relatives for, "wchar:" for write()), or -1.
-long long IoCount(const char *key);
-
-// Every name in directory but "." and "..", hidden ones included, sorted.
-QStringList EntriesOf(const QString &directory);
+// This process's count under key in /proc/self/io ("rchar:" for bytes read, "wchar:" written).
+inline long long IoCount(const char *key)
+{
+    std::ifstream io("/proc/self/io");
+    std::string name;
+    long long value = 0;
+    while (io >> name >> value)
+        if (name == key)
+            return value;
+    return -1;
+}

@@ -1,21 +1,18 @@
 #include "sources/ScanSourceDlg.h"
 
-#include "sources/ScanSettings.h"
+#include "app/Settings.h"
 #include "support/QtPrinters.h"
 
 #include <QListWidget>
 #include <QPushButton>
-#include <QSettings>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-const QList<ScanDeviceInfo> kDevices = {
-    {QStringLiteral("acme:usb:001"), QStringLiteral("Acme"), QStringLiteral("FlatStar 2")},
-    {QStringLiteral("test:1"), QStringLiteral("Noname"), QStringLiteral("frontend-tester")},
-    {QStringLiteral("net:host:gamma"), QStringLiteral("Gamma"), QStringLiteral("Sheet 9")},
-};
+const QList<ScanDeviceInfo> kDevices = {{"acme:usb:001", "Acme", "FlatStar 2"},
+                                        {"test:1", "Noname", "frontend-tester"},
+                                        {"net:host:gamma", "Gamma", "Sheet 9"}};
 
 QPushButton *button(const ScanSourceDlg &dialog, const QString &text)
 {
@@ -34,78 +31,48 @@ QStringList shown(const ScanSourceDlg &dialog)
     return texts;
 }
 
-QStringList displayNames(const QList<ScanDeviceInfo> &devices)
-{
-    QStringList names;
-    for (const ScanDeviceInfo &device : devices)
-        names << device.vendor + QLatin1Char(' ') + device.model;
-    return names;
-}
-
 } // namespace
 
-TEST(ScanSourceDlgTest, ListsVendorAndModelWithTheRememberedDeviceSelected)
+TEST(ScanSourceDlg, ListsVendorAndModelWithTheRememberedDeviceSelected)
 {
-    RememberScanner(kDevices[2].name);
-    const ScanSourceDlg remembered(kDevices, [] { return QList<ScanDeviceInfo>(); });
-    EXPECT_EQ(shown(remembered), displayNames(kDevices));
-    EXPECT_EQ(remembered.selectedDevice(), kDevices[2].name);
-    EXPECT_EQ(remembered.findChild<QListWidget *>()->currentItem()->text(), displayNames(kDevices)[2]);
-    ASSERT_NE(button(remembered, QStringLiteral("OK")), nullptr);
-    EXPECT_TRUE(button(remembered, QStringLiteral("OK"))->isEnabled());
-
-    // A remembered device that is gone leaves the first one selected.
-    RememberScanner(QStringLiteral("gone:0"));
-    const ScanSourceDlg gone(kDevices, [] { return QList<ScanDeviceInfo>(); });
-    EXPECT_EQ(gone.selectedDevice(), kDevices[0].name);
+    const std::pair<QString, int> rows[] = {{"net:host:gamma", 2}, {"gone:0", 0}, {QString(), 0}};
+    for (const auto &[remembered, selected] : rows) {
+        Settings().setScanner(remembered);
+        const ScanSourceDlg dialog(kDevices, [] { return QList<ScanDeviceInfo>(); });
+        EXPECT_EQ(shown(dialog), QStringList({"Acme FlatStar 2", "Noname frontend-tester", "Gamma Sheet 9"}));
+        EXPECT_EQ(dialog.selectedDevice(), kDevices[selected].name) << remembered.toStdString();
+        EXPECT_TRUE(button(dialog, "OK")->isEnabled()) << remembered.toStdString();
+    }
 }
 
-TEST(ScanSourceDlgTest, RefreshListsAgainAndKeepsTheSelectionWhileItIsThere)
+TEST(ScanSourceDlg, RefreshListsAgainAndKeepsTheSelectionWhileItIsThere)
 {
-    RememberScanner(kDevices[1].name);
-    QList<ScanDeviceInfo> next = {kDevices[2], kDevices[1]};
-    int listings = 0;
-    ScanSourceDlg dialog(kDevices.mid(0, 2), [&] {
-        ++listings;
-        return next;
-    });
-    QPushButton *refresh = button(dialog, QStringLiteral("&Refresh"));
-    QPushButton *ok = button(dialog, QStringLiteral("OK"));
-    ASSERT_NE(refresh, nullptr);
-    ASSERT_NE(ok, nullptr);
-    EXPECT_EQ(listings, 0);
-
-    refresh->click();
-    EXPECT_EQ(listings, 1);
-    EXPECT_EQ(shown(dialog), displayNames(next));
-    EXPECT_EQ(dialog.selectedDevice(), kDevices[1].name);
-
-    next = {};
-    refresh->click();
-    EXPECT_TRUE(shown(dialog).isEmpty());
-    EXPECT_EQ(dialog.selectedDevice(), QString());
-    EXPECT_FALSE(ok->isEnabled());
-
-    next = {kDevices[0]};
-    refresh->click();
-    EXPECT_EQ(dialog.selectedDevice(), kDevices[0].name);
-    EXPECT_TRUE(ok->isEnabled());
+    Settings().setScanner("test:1");
+    QList<ScanDeviceInfo> next;
+    ScanSourceDlg dialog(kDevices.mid(0, 2), [&next] { return next; });
+    const struct { QList<ScanDeviceInfo> listed; QStringList shown; QString selected; } rows[] = {
+        {{kDevices[2], kDevices[1]}, {"Gamma Sheet 9", "Noname frontend-tester"}, "test:1"},
+        {{}, {}, QString()},
+        {{kDevices[0]}, {"Acme FlatStar 2"}, "acme:usb:001"},
+    };
+    for (const auto &r : rows) {
+        next = r.listed;
+        button(dialog, "&Refresh")->click();
+        EXPECT_EQ(shown(dialog), r.shown) << r.selected.toStdString();
+        EXPECT_EQ(dialog.selectedDevice(), r.selected) << r.selected.toStdString();
+        EXPECT_EQ(button(dialog, "OK")->isEnabled(), !r.selected.isEmpty()) << r.selected.toStdString();
+    }
 }
 
-TEST(ScanSourceDlgTest, OkRemembersTheChoiceAndCancelDoesNot)
+TEST(ScanSourceDlg, OkRemembersTheChoiceAndCancelDoesNot)
 {
-    RememberScanner(kDevices[0].name);
-    ScanSourceDlg cancelled(kDevices, [] { return QList<ScanDeviceInfo>(); });
-    cancelled.findChild<QListWidget *>()->setCurrentRow(2);
-    button(cancelled, QStringLiteral("Cancel"))->click();
-    EXPECT_EQ(cancelled.result(), QDialog::Rejected);
-    EXPECT_EQ(RememberedScanner(), kDevices[0].name);
-
-    ScanSourceDlg chosen(kDevices, [] { return QList<ScanDeviceInfo>(); });
-    chosen.findChild<QListWidget *>()->setCurrentRow(1);
-    button(chosen, QStringLiteral("OK"))->click();
-    EXPECT_EQ(chosen.result(), QDialog::Accepted);
-    EXPECT_EQ(RememberedScanner(), kDevices[1].name);
-    QSettings raw(QStringLiteral("Quillmere"), QStringLiteral("Vellumo"));
-    EXPECT_EQ(raw.value(QStringLiteral("Parameters/Scanner")).toString(), kDevices[1].name);
+    const std::pair<QString, QString> rows[] = {{"Cancel", "acme:usb:001"}, {"OK", "test:1"}};
+    for (const auto &[pressed, remembered] : rows) {
+        Settings().setScanner("acme:usb:001");
+        ScanSourceDlg dialog(kDevices, [] { return QList<ScanDeviceInfo>(); });
+        dialog.findChild<QListWidget *>()->setCurrentRow(1);
+        button(dialog, pressed)->click();
+        EXPECT_EQ(dialog.result(), pressed == "OK" ? QDialog::Accepted : QDialog::Rejected) << pressed.toStdString();
+        EXPECT_EQ(Settings().scanner(), remembered) << pressed.toStdString();
+    }
 }

@@ -1,16 +1,16 @@
 #include "editor/NameDlg.h"
 #include "editor/PictureEditorDlg.h"
 #include "sources/CaptureOverlay.h"
+#include "sources/ScanDevice.h"
 #include "support/AlbumWindowFixture.h"
-#include "support/MessageBoxRecorder.h"
 #include "support/NextModal.h"
-#include "support/QtPrinters.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QMimeData>
+#include <QProgressBar>
+#include <QProgressDialog>
 #include <QTest>
 
 namespace {
@@ -30,197 +30,180 @@ void saveInNextEditors(QStringList names)
     });
 }
 
-void saveInNextEditor(const QString &name)
-{
-    saveInNextEditors({name});
-}
-
-void cancelNextEditor(MessageBoxRecorder &messages)
-{
-    OnNextModal<CPictureEditorDlg>([&messages](CPictureEditorDlg &editor) {
-        messages.answer(MessageAnswer::Yes);
-        editor.reject();
-    });
-}
-
+// The chooser's own Open button on `file`, or Cancel when there is none.
 void chooseInNextFileDialog(const QString &file)
 {
     OnNextModal<QFileDialog>([file](QFileDialog &chooser) {
         chooser.selectFile(file);
-        // The chooser's own Open button, as a user would press it.
-        QMetaObject::invokeMethod(&chooser, "accept");
+        QMetaObject::invokeMethod(&chooser, file.isEmpty() ? "reject" : "accept");
     });
-}
-
-QString writePhoto(const TempDir &dir, const QString &name)
-{
-    QImage image(320, 200, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, qRgb(x % 256, y, 90));
-    const QString path = dir.file(name);
-    EXPECT_TRUE(image.save(path));
-    return path;
-}
-
-QStringList pictureFiles(const TempDir &dir)
-{
-    return QDir(dir.path()).entryList({"p*.bmp"}, QDir::Files, QDir::Name);
 }
 
 class SourceCommandsTest : public AlbumWindowTest {
 protected:
+    QString writePhoto(const QString &name)
+    {
+        QImage image(320, 200, QImage::Format_RGB32);
+        image.fill(qRgb(200, 90, 40));
+        EXPECT_TRUE(image.save(m_inbox.file(name)));
+        return m_inbox.file(name);
+    }
+    QStringList pictureFiles() const { return QDir(m_data.path()).entryList({"p*.bmp"}, QDir::Files, QDir::Name); }
+
     TempDir m_inbox;
-    MessageBoxRecorder m_messages;
 };
 
 } // namespace
 
-TEST_F(SourceCommandsTest, FileCommandAddsAndSavesAtOnce)
-{
-    const QString photo = writePhoto(m_inbox, "beach.png");
-    CAlbumDlg dlg;
-    open(dlg);
-
-    // Cancelling the chooser changes nothing.
-    OnNextModal<QFileDialog>([](QFileDialog &chooser) { chooser.reject(); });
-    button(dlg, AlbumId::AddPhoto)->click();
-    EXPECT_EQ(list(dlg)->count(), 0);
-
-    chooseInNextFileDialog(photo);
-    saveInNextEditor("Beach");
-    button(dlg, AlbumId::AddPhoto)->click();
-    ASSERT_EQ(list(dlg)->count(), 1);
-    EXPECT_EQ(list(dlg)->item(0)->text(), "Beach");
-    EXPECT_TRUE(list(dlg)->item(0)->isSelected());
-    EXPECT_EQ(NamesInFile(m_data.path()), QStringList({"Beach"}));
-    EXPECT_EQ(pictureFiles(m_data), QStringList({"p0.bmp"}));
-    EXPECT_TRUE(m_messages.shown().empty());
-
-    // Escape keeps it: the file already has it.
-    QTest::keyClick(&dlg, Qt::Key_Escape);
-    EXPECT_EQ(NamesInFile(m_data.path()), QStringList({"Beach"}));
-}
-
-TEST_F(SourceCommandsTest, UnreadableFileOrCancelledEditorAddsNothing)
-{
-    const QString notes = m_inbox.file("notes.txt");
-    QFile text(notes);
-    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
-    text.write("not a picture");
-    text.close();
-    CAlbumDlg dlg;
-    open(dlg);
-
-    chooseInNextFileDialog(notes);
-    menuItem(dlg, AlbumId::MenuAddFromFile)->trigger();
-    ASSERT_EQ(m_messages.shown().size(), 1u);
-    EXPECT_EQ(m_messages.shown()[0].text, "There was an reading the picture file.");
-    EXPECT_EQ(m_messages.shown()[0].caption, "Add Photo");
-    EXPECT_EQ(m_messages.shown()[0].icon, MessageIcon::Exclamation);
-
-    chooseInNextFileDialog(writePhoto(m_inbox, "dunes.jpg"));
-    cancelNextEditor(m_messages);
-    button(dlg, AlbumId::AddPhoto)->click();
-    EXPECT_EQ(list(dlg)->count(), 0);
-    EXPECT_TRUE(pictureFiles(m_data).isEmpty());
-}
-
-TEST_F(SourceCommandsTest, ClipboardNeedsAnImageAndIsSavedOnlyOnExit)
+TEST_F(SourceCommandsTest, EachSourceAddsThroughTheEditorAndAFileOrADropIsSavedAtOnce)
 {
     CAlbumDlg dlg;
     open(dlg);
-    QApplication::clipboard()->setText("just words");
-    menuItem(dlg, AlbumId::MenuPaste)->trigger();
-    ASSERT_EQ(m_messages.shown().size(), 1u);
-    EXPECT_EQ(m_messages.shown()[0].text, "You must first copy an image to the clipboard.");
-    EXPECT_EQ(m_messages.shown()[0].caption, "Copy from Clipboard");
-    EXPECT_EQ(m_messages.shown()[0].icon, MessageIcon::Exclamation);
-
     QImage copied(200, 300, QImage::Format_RGB32);
     copied.fill(qRgb(30, 140, 200));
-    QApplication::clipboard()->setImage(copied);
-    saveInNextEditor("Pasted");
-    menuItem(dlg, AlbumId::MenuPaste)->trigger();
-    ASSERT_EQ(list(dlg)->count(), 1);
-    EXPECT_EQ(list(dlg)->item(0)->text(), "Pasted");
-    // Not in the album file until the next save; Escape loses it, the picture file stays.
-    EXPECT_TRUE(NamesInFile(m_data.path()).isEmpty());
-    QTest::keyClick(&dlg, Qt::Key_Escape);
-    EXPECT_TRUE(NamesInFile(m_data.path()).isEmpty());
-    EXPECT_EQ(pictureFiles(m_data), QStringList({"p0.bmp"}));
+    const struct { const char *why; std::function<void()> add; QStringList names, saved; } rows[] = {
+        {"Add Photo", [&] { chooseInNextFileDialog(writePhoto("beach.png")); command(dlg, AlbumId::AddPhoto); },
+         {"Beach"}, {"Beach"}},
+        {"Paste, saved on exit", [&] { QApplication::clipboard()->setImage(copied); command(dlg, AlbumId::MenuPaste); },
+         {"Pasted"}, {"Beach"}},
+        {"a drop, one after the other", [&] { EXPECT_TRUE(drop(dlg, {writePhoto("one.png"), writePhoto("two.bmp")})); },
+         {"One", "Two"}, {"Beach", "Pasted", "One", "Two"}},
+    };
+    QStringList listed;
+    for (const auto &r : rows) {
+        saveInNextEditors(r.names);
+        r.add();
+        listed += r.names;
+        EXPECT_EQ(texts(dlg), listed) << r.why;
+        EXPECT_TRUE(list(dlg)->item(listed.size() - 1)->isSelected()) << r.why;
+        EXPECT_EQ(NamesInFile(m_data.path()), r.saved) << r.why;
+    }
+    EXPECT_EQ(pictureFiles(), QStringList({"p0.bmp", "p1.bmp", "p2.bmp", "p3.bmp"}));
+    EXPECT_TRUE(m_messages.shown().empty());
 }
 
-TEST_F(SourceCommandsTest, DroppedFilesGoThroughTheEditorOneAfterTheOther)
+TEST_F(SourceCommandsTest, NothingIsAddedWithoutAPictureOrWhenTheEditorIsCancelled)
 {
-    const QString first = writePhoto(m_inbox, "one.png");
-    const QString second = writePhoto(m_inbox, "two.bmp");
+    WriteBytes(m_inbox.file("notes.txt"), "not a picture");
     CAlbumDlg dlg;
     open(dlg);
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(first), QUrl::fromLocalFile(second)});
-    saveInNextEditors({"One", "Two"});
-    // Qt hands a drop only to the widget that accepted the drag's entry.
-    QDragEnterEvent enter(QPoint(300, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&dlg, &enter);
-    ASSERT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(300, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&dlg, &drop);
-    EXPECT_EQ(NamesInFile(m_data.path()), QStringList({"One", "Two"}));
-    EXPECT_EQ(pictureFiles(m_data), QStringList({"p0.bmp", "p1.bmp"}));
+    const struct { const char *why; std::function<void()> add; QString message; } rows[] = {
+        {"chooser cancelled", [&] { chooseInNextFileDialog(QString()); command(dlg, AlbumId::AddPhoto); }, QString()},
+        {"not a picture", [&] { chooseInNextFileDialog(m_inbox.file("notes.txt")); command(dlg, AlbumId::MenuAddFromFile); },
+         "Add Photo: There was an reading the picture file. (!)"},
+        {"no image to paste", [&] { QApplication::clipboard()->setText("words"); command(dlg, AlbumId::MenuPaste); },
+         "Copy from Clipboard: You must first copy an image to the clipboard. (!)"},
+        {"editor cancelled", [&] {
+             chooseInNextFileDialog(writePhoto("dunes.jpg"));
+             OnNextModal<CPictureEditorDlg>([](CPictureEditorDlg &editor) { editor.reject(); });
+             m_messages.answer(MessageAnswer::Yes);
+             command(dlg, AlbumId::AddPhoto);
+         }, "Cancel: Should I discard the new picture? [Yes No]"},
+    };
+    for (const auto &r : rows) {
+        const size_t before = m_messages.shown().size();
+        r.add();
+        EXPECT_EQ(shownSince(before), r.message) << r.why;
+        EXPECT_EQ(list(dlg)->count(), 0) << r.why;
+    }
+    EXPECT_TRUE(pictureFiles().isEmpty());
 }
 
-TEST_F(SourceCommandsTest, FullAlbumGreysEveryWayToAdd)
+TEST_F(SourceCommandsTest, AFullAlbumRefusesEveryWayToAdd)
 {
-    writeAlbum(NumberedRecords(m_data, 100));
+    writeAlbum(NumberedRecords(100, m_data.path()));
     CAlbumDlg dlg;
     open(dlg);
-    for (int id : {AlbumId::MenuAddFromFile, AlbumId::MenuPaste, AlbumId::MenuScan, AlbumId::MenuCapture})
-        EXPECT_FALSE(menuItem(dlg, id)->isEnabled()) << id;
-    // The handlers refuse as well, whatever calls them.
-    QImage copied(50, 50, QImage::Format_RGB32);
-    copied.fill(Qt::white);
-    QApplication::clipboard()->setImage(copied);
+    QApplication::clipboard()->setImage(QImage(50, 50, QImage::Format_RGB32));
+    bool scannerAsked = false;
+    dlg.m_scanHooks.chooseDevice = [&scannerAsked](const QList<ScanDeviceInfo> &) {
+        scannerAsked = true;
+        return QString();
+    };
     dlg.OnPasteFromClipboard();
     dlg.OnAddPhotoFromFile();
+    dlg.OnScanPhoto();
+    EXPECT_FALSE(drop(dlg, {writePhoto("late.png")}));
+    EXPECT_FALSE(scannerAsked);
     EXPECT_EQ(list(dlg)->count(), 100);
     EXPECT_TRUE(m_messages.shown().empty());
 }
 
-TEST(CaptureOverlayTest, DragDeliversExactlyTheDraggedArea)
+TEST_F(SourceCommandsTest, EachWayAScanEndsIsReportedAndAScannedPageReachesTheEditor)
+{
+    CAlbumDlg dlg;
+    open(dlg);
+    QString progress;
+    const QString error = "Scan Image: There was an error scanning the image. (!)";
+    const QString gone = "Scan Image: The scanning device is not currently available. (!)";
+    const struct { const char *why; QString device, read; bool cancel; QString message; } rows[] = {
+        {"no device chosen", QString(), QString(), false, QString()},
+        {"a device that cannot open", "test:99", QString(), false, gone},
+        {"an unknown backend", "nosuchbackend:0", QString(), false, gone},
+        {"cancelled while scanning", "test:0", "Default", true, error},
+        {"jammed", "test:0", "SANE_STATUS_JAMMED", false, error},
+        {"I/O error", "test:0", "SANE_STATUS_IO_ERROR", false, error},
+        {"the end before any data", "test:0", "SANE_STATUS_EOF", false, error},
+        {"scanned, then the editor cancelled", "test:0", QString(), false, "Cancel: Should I discard the new picture? [Yes No]"},
+    };
+    for (const auto &r : rows) {
+        // A slow page keeps the test backend's reader thread waiting on its descriptor, where
+        // an error or a cancel that ends the scan at once can stop it safely.
+        dlg.m_scanOptions.resolutionDpi = r.read.isEmpty() ? 25 : 100;
+        dlg.m_scanHooks.chooseDevice = [&r](const QList<ScanDeviceInfo> &) { return r.device; };
+        dlg.m_scanHooks.prepareDevice = [&r](ScanDevice &device) {
+            for (const auto &[name, value] : {std::pair<const char *, QVariant>{"select-fd", true}, {"read-delay", true},
+                                              {"read-delay-duration", 100000}, {"read-return-value", r.read}})
+                if (!r.read.isEmpty())
+                    device.setOption(name, value);
+        };
+        dlg.m_scanHooks.progressShown = [&progress, &r](QProgressDialog &dialog) {
+            progress = dialog.windowTitle() + '|' + dialog.labelText();
+            // Cancel once the first percent of the page has arrived.
+            QObject::connect(dialog.findChild<QProgressBar *>(), &QProgressBar::valueChanged, &dialog,
+                             [&dialog, &r](int value) { if (value > 0 && r.cancel) dialog.cancel(); });
+        };
+        QSize scanned;
+        if (r.message.startsWith("Cancel"))
+            OnNextModal<CPictureEditorDlg>([&scanned, this](CPictureEditorDlg &editor) {
+                scanned = QSize(editor.m_source.GetWidth(), editor.m_source.GetHeight());
+                m_messages.answer(MessageAnswer::Yes);
+                editor.reject();
+            });
+        const size_t before = m_messages.shown().size();
+        command(dlg, AlbumId::MenuScan);
+        EXPECT_EQ(shownSince(before), r.message) << r.why;
+        EXPECT_EQ(scanned.isEmpty(), !r.message.startsWith("Cancel")) << r.why;
+    }
+    EXPECT_EQ(progress, "Scan Image|Scanning...");
+    EXPECT_EQ(list(dlg)->count(), 0);
+}
+
+TEST(CaptureOverlay, ADragDeliversExactlyTheDraggedAreaAndAnythingElseNothing)
 {
     QImage still(400, 300, QImage::Format_RGB32);
     for (int y = 0; y < 300; ++y)
         for (int x = 0; x < 400; ++x)
             still.setPixel(x, y, qRgb(x % 256, y % 256, (x + y) % 256));
-    CaptureOverlay overlay(QPixmap::fromImage(still));
-    QTimer::singleShot(0, &overlay, [&overlay] {
-        QTest::mousePress(&overlay, Qt::LeftButton, Qt::NoModifier, QPoint(120, 90));
-        QMouseEvent move(QEvent::MouseMove, QPointF(60, 140), overlay.mapToGlobal(QPointF(60, 140)),
-                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&overlay, &move);
-        QTest::mouseRelease(&overlay, Qt::LeftButton, Qt::NoModifier, QPoint(60, 140));
-    });
-    ASSERT_EQ(overlay.exec(), 0);
-    const QImage area = overlay.captured();
-    ASSERT_EQ(area.size(), QSize(60, 50));
-    EXPECT_EQ(area.pixel(0, 0), still.pixel(60, 90));
-    EXPECT_EQ(area.pixel(59, 49), still.pixel(119, 139));
-}
-
-TEST(CaptureOverlayTest, EscapeRightButtonOrAClickGiveNothing)
-{
-    QPixmap still(200, 200);
-    still.fill(Qt::gray);
-    const std::function<void(CaptureOverlay &)> gestures[] = {
-        [](CaptureOverlay &o) { QTest::keyClick(&o, Qt::Key_Escape); },
-        [](CaptureOverlay &o) { QTest::mouseClick(&o, Qt::RightButton, Qt::NoModifier, QPoint(5, 5)); },
-        [](CaptureOverlay &o) { QTest::mouseClick(&o, Qt::LeftButton, Qt::NoModifier, QPoint(50, 50)); },
+    const struct { const char *why; Qt::MouseButton button; QPoint press, release; int result; QRect area; } rows[] = {
+        {"drag up and left", Qt::LeftButton, {120, 90}, {60, 140}, 0, {60, 90, 60, 50}},
+        {"drag down and right", Qt::LeftButton, {10, 20}, {13, 24}, 0, {10, 20, 3, 4}},
+        {"a click", Qt::LeftButton, {50, 50}, {50, 50}, -1, {}},
+        {"right button", Qt::RightButton, {5, 5}, {40, 40}, -1, {}},
+        {"Escape", Qt::NoButton, {}, {}, -1, {}},
     };
-    for (const auto &gesture : gestures) {
-        CaptureOverlay overlay(still);
-        QTimer::singleShot(0, &overlay, [&overlay, &gesture] { gesture(overlay); });
-        EXPECT_EQ(overlay.exec(), -1);
-        EXPECT_TRUE(overlay.captured().isNull());
+    for (const auto &r : rows) {
+        CaptureOverlay overlay(QPixmap::fromImage(still));
+        QTimer::singleShot(0, &overlay, [&overlay, &r] {
+            if (r.button == Qt::NoButton)
+                return QTest::keyClick(&overlay, Qt::Key_Escape);
+            QTest::mousePress(&overlay, r.button, Qt::NoModifier, r.press);
+            QMouseEvent move(QEvent::MouseMove, QPointF(r.release), overlay.mapToGlobal(QPointF(r.release)),
+                             Qt::NoButton, r.button, Qt::NoModifier);
+            QApplication::sendEvent(&overlay, &move);
+            QTest::mouseRelease(&overlay, r.button, Qt::NoModifier, r.release);
+        });
+        EXPECT_EQ(overlay.exec(), r.result) << r.why;
+        EXPECT_EQ(overlay.captured(), r.area.isNull() ? QImage() : still.copy(r.area)) << r.why;
     }
 }

@@ -5,14 +5,30 @@
 #include <deque>
 #include <vector>
 
+// "Caption: text", then " (!)" for the exclamation icon and " [Yes No]" for those buttons.
+inline QString MessageText(const MessageRequest &request)
+{
+    return request.caption + ": " + request.text + (request.icon == MessageIcon::Exclamation ? " (!)" : "")
+           + (request.buttons == MessageButtons::YesNo ? " [Yes No]" : "");
+}
+
 // Answers the program's message boxes while alive and remembers what they said.
 // Answers are taken from the queue; an empty queue answers Ok or No.
 class MessageBoxRecorder {
 public:
-    MessageBoxRecorder();
-    ~MessageBoxRecorder();
-    MessageBoxRecorder(const MessageBoxRecorder &) = delete;
-    MessageBoxRecorder &operator=(const MessageBoxRecorder &) = delete;
+    MessageBoxRecorder()
+    {
+        SetMessageBoxHandler([this](const MessageRequest &request) {
+            m_shown.push_back(request);
+            if (m_answers.empty())
+                return request.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+            const MessageAnswer next = m_answers.front();
+            m_answers.pop_front();
+            return next;
+        });
+    }
+    ~MessageBoxRecorder() { SetMessageBoxHandler({}); }
+    Q_DISABLE_COPY(MessageBoxRecorder)
 
     void answer(MessageAnswer next) { m_answers.push_back(next); }
     const std::vector<MessageRequest> &shown() const { return m_shown; }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <QStringList>
 
 #include <ostream>
@@ -13,8 +12,5 @@ inline void PrintTo(const QString &text, std::ostream *out)
 
 inline void PrintTo(const QStringList &texts, std::ostream *out)
 {
-    *out << '[';
-    for (qsizetype i = 0; i < texts.size(); ++i)
-        *out << (i ? ", \"" : "\"") << texts[i].toStdString() << '"';
-    *out << ']';
+    *out << (texts.isEmpty() ? "[]" : "[\"" + texts.join("\", \"").toStdString() + "\"]");
 }

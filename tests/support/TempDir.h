@@ -1,18 +1,16 @@
 #pragma once
 
-#include <QString>
+#include <QTemporaryDir>
 
-// A fresh folder under the system temporary folder, removed with its contents on destruction.
-class TempDir {
+#include <stdexcept>
+
+// A fresh folder under the temporary folder, removed with its contents on destruction.
+class TempDir : public QTemporaryDir {
 public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir &) = delete;
-    TempDir &operator=(const TempDir &) = delete;
-
-    const QString &path() const { return m_path; }
-    QString file(const QString &name) const;
-
-private:
-    QString m_path;
+    TempDir()
+    {
+        if (!isValid())
+            throw std::runtime_error("cannot make a temporary folder");
+    }
+    QString file(const QString &name) const { return filePath(name); }
 };

@@ -1,42 +1,40 @@
-// main() of every test executable. The environment is prepared before the first
-// QSettings or QStandardPaths use, so tests never touch the real user's files.
+// main() of every test executable. Settings, data, Qt's runtime folder and every temporary
+// file of the run (other programs' too) go to one private folder, prepared before the first
+// QSettings or QStandardPaths use and removed when the run ends, even by exit() in a test.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 
-#include <cstdlib>
 #include <filesystem>
-#include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 
-namespace {
-
-std::string makeFolder(const char *pattern)
-{
-    std::string path = (std::filesystem::temp_directory_path() / pattern).string();
-    if (!mkdtemp(path.data()))
-        std::abort();
-    chmod(path.c_str(), 0700);
-    return path;
-}
-
-} // namespace
+static std::string g_root;
+static pid_t g_owner = 0;
 
 int main(int argc, char **argv)
 {
     // gtest_discover_tests runs the binary at build time, where no display may exist.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    const std::string home = makeFolder("vellumo-home-XXXXXX");
-    setenv("XDG_CONFIG_HOME", (home + "/config").c_str(), 1);
-    setenv("XDG_DATA_HOME", (home + "/data").c_str(), 1);
-    setenv("XDG_RUNTIME_DIR", makeFolder("vellumo-run-XXXXXX").c_str(), 1);
-
+    // Only SANE's test backend: the system's configuration probes the network for seconds.
+    setenv("SANE_CONFIG_DIR", VELLUMO_SANE_CONFIG_DIR, 1);
+    g_root = (std::filesystem::temp_directory_path() / "vellumo-run-XXXXXX").string();
+    if (!mkdtemp(g_root.data()))
+        std::abort();
+    g_owner = getpid();
+    std::atexit([] {
+        std::error_code ignored;
+        if (getpid() == g_owner)   // a forked child leaves the folder to its parent
+            std::filesystem::remove_all(g_root, ignored);
+    });
+    for (const auto &[variable, folder] : {std::pair{"XDG_CONFIG_HOME", "/config"}, {"XDG_DATA_HOME", "/data"},
+                                           {"XDG_RUNTIME_DIR", "/run"}, {"TMPDIR", "/tmp"}}) {
+        mkdir((g_root + folder).c_str(), 0700);
+        setenv(variable, (g_root + folder).c_str(), 1);
+    }
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Quillmere");
     QApplication::setApplicationName("Vellumo");
-    const int result = RUN_ALL_TESTS();
-    std::error_code ignored;
-    std::filesystem::remove_all(home, ignored);
-    return result;
+    return RUN_ALL_TESTS();
 }
