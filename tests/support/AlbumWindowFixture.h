@@ -2,6 +2,7 @@
 
 #include "album/AlbumBytes.h"
 #include "album/AlbumDlg.h"
+#include "album/AlbumFile.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/QtPrinters.h"
 #include "support/TempDir.h"
