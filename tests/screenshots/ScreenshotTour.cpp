@@ -2,16 +2,14 @@
 // picture of it, for the README. Run it through scripts/screenshots, under Xvfb:
 // vellumo_screenshot_tour OUT_DIR DATA_DIR PHOTO...
 #include "album/AlbumDlg.h"
-#include "album/AlbumFile.h"
 #include "app/AboutDlg.h"
 #include "app/MessageBox.h"
 #include "app/Settings.h"
 #include "app/SplashDlg.h"
+#include "cli/AlbumTool.h"
 #include "editor/CropFrame.h"
-#include "editor/HandheldRender.h"
 #include "editor/NameDlg.h"
 #include "editor/PictureEditorDlg.h"
-#include "editor/PictureStore.h"
 #include "imaging/ImagingLibrary.h"
 #include "sources/CaptureOverlay.h"
 #include "sources/ScanSourceDlg.h"
@@ -44,23 +42,14 @@ void snapNext(const char *name, std::function<void(T &)> end = [](T &window) { w
     OnNextModal<T>([name, end](T &window) { snap(&window, name); end(window); });
 }
 
-// A small album: each photo through the same render the editor uses.
+// A small album, each photo added by the album tool as the editor would render it.
 void makeAlbum(const QString &dataDir, const QStringList &photos)
 {
     const char *names[] = {"Harbour bridge", "Dragonfly", "Sea", "Summit", "Sunset", "Friends"};
-    std::vector<PhotoRecord> records;
-    for (int i = 0; i < photos.size(); ++i) {
-        ImgBitmap source;
-        source.Load(photos[i]);
-        const ViewGeometry view = ComputeViewGeometry(QSize(source.GetWidth(), source.GetHeight()), QSize(236, 236));
-        const std::int32_t gray = i % 2 ? Gray4 : Gray16;
-        const auto rendered = RenderHandheld(source, view.initialFrame, view.placement, gray, 0);
-        PhotoRecord record{{}, {}, gray};
-        if (rendered && SetRecordName(record, QString::fromLatin1(names[i % 6]))
-            && SetRecordPath(record, SaveNewPicture(rendered->picture, dataDir).path))
-            records.push_back(record);
-    }
-    WriteAlbumFile(AlbumFilePath(dataDir), records);
+    QTextStream err(stderr);
+    for (int i = 0; i < photos.size(); ++i)
+        RunAlbumTool({"add", "--data-dir", dataDir, "--name", names[i % 6], "--gray", i % 2 ? "4" : "16",
+                      "--contrast", "0", "--full-decode", photos[i]}, err, err);
 }
 
 // Presses at `from` and moves to `to`; the release is left to the caller.
