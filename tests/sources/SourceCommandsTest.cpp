@@ -123,10 +123,8 @@ TEST_F(SourceCommandsTest, EachWayAScanEndsIsReportedAndAScannedPageReachesTheEd
     const struct { const char *why; QString device, read; bool cancel; QString message; } rows[] = {
         {"no device chosen", QString(), QString(), false, QString()},
         {"a device that cannot open", "test:99", QString(), false, gone},
-        {"an unknown backend", "nosuchbackend:0", QString(), false, gone},
         {"cancelled while scanning", "test:0", "Default", true, error},
         {"jammed", "test:0", "SANE_STATUS_JAMMED", false, error},
-        {"I/O error", "test:0", "SANE_STATUS_IO_ERROR", false, error},
         {"the end before any data", "test:0", "SANE_STATUS_EOF", false, error},
         {"scanned, then the editor cancelled", "test:0", QString(), false, "Cancel: Should I discard the new picture? [Yes No]"},
     };
