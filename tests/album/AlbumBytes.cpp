@@ -4,10 +4,7 @@
 
 #include <stdexcept>
 
-QByteArray HeaderBytes()
-{
-    return QByteArray("\x0C\0\0\0\x01\0\0\0\x01\0\0\0", 12);
-}
+QByteArray HeaderBytes() { return QByteArray("\x0C\0\0\0\x01\0\0\0\x01\0\0\0", 12); }
 
 QByteArray RecordBytes(const QByteArray &name, const QByteArray &path, std::uint32_t grayLevel)
 {
@@ -31,10 +28,8 @@ std::vector<PhotoRecord> NumberedRecords(int count, const QString &dataDir)
 {
     std::vector<PhotoRecord> records;
     for (int i = 0; i < count; ++i)
-        records.push_back(MakeRecord(QStringLiteral("n%1").arg(i),
-                                     dataDir.isEmpty() ? QStringLiteral("/p/%1").arg(i)
-                                                       : dataDir + QStringLiteral("/p%1.bmp").arg(i),
-                                     Gray4));
+        records.push_back(MakeRecord(QStringLiteral("n%1").arg(i), dataDir.isEmpty() ? QStringLiteral("/p/%1").arg(i)
+                                     : dataDir + QStringLiteral("/p%1.bmp").arg(i), Gray4));
     return records;
 }
 

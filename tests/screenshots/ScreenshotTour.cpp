@@ -2,16 +2,14 @@
 // picture of it, for the README. Run it through scripts/screenshots, under Xvfb:
 // vellumo_screenshot_tour OUT_DIR DATA_DIR PHOTO...
 #include "album/AlbumDlg.h"
-#include "album/AlbumFile.h"
 #include "app/AboutDlg.h"
 #include "app/MessageBox.h"
 #include "app/Settings.h"
 #include "app/SplashDlg.h"
+#include "cli/AlbumTool.h"
 #include "editor/CropFrame.h"
-#include "editor/HandheldRender.h"
 #include "editor/NameDlg.h"
 #include "editor/PictureEditorDlg.h"
-#include "editor/PictureStore.h"
 #include "imaging/ImagingLibrary.h"
 #include "sources/CaptureOverlay.h"
 #include "sources/ScanSourceDlg.h"
@@ -30,42 +28,28 @@ namespace {
 
 QString g_outDir;
 
-void snap(QWidget *window, const QString &name)
+void snap(QWidget *window, const char *name)
 {
     QTest::qWait(300);
-    const QPixmap shot = window->screen()->grabWindow(window->winId());
-    if (!shot.save(g_outDir + '/' + name))
-        std::fprintf(stderr, "could not write %s\n", qPrintable(name));
+    if (!window->screen()->grabWindow(window->winId()).save(g_outDir + '/' + QLatin1String(name)))
+        std::fprintf(stderr, "could not write %s\n", name);
 }
 
 // Snaps the next modal window of type T once it shows, then ends it with `end`.
 template <typename T>
-void snapNext(const QString &name, std::function<void(T &)> end)
+void snapNext(const char *name, std::function<void(T &)> end = [](T &window) { window.reject(); })
 {
-    OnNextModal<T>([name, end](T &window) {
-        snap(&window, name);
-        end(window);
-    });
+    OnNextModal<T>([name, end](T &window) { snap(&window, name); end(window); });
 }
 
-// A small album: each photo through the same render the editor uses.
+// A small album, each photo added by the album tool as the editor would render it.
 void makeAlbum(const QString &dataDir, const QStringList &photos)
 {
     const char *names[] = {"Harbour bridge", "Dragonfly", "Sea", "Summit", "Sunset", "Friends"};
-    std::vector<PhotoRecord> records;
-    for (int i = 0; i < photos.size(); ++i) {
-        ImgBitmap source;
-        source.Load(photos[i]);
-        const ViewGeometry view = ComputeViewGeometry(QSize(source.GetWidth(), source.GetHeight()), QSize(236, 236));
-        const auto rendered = RenderHandheld(source, view.initialFrame, view.placement, i % 2 ? 1 : 2, 0);
-        PhotoRecord record{};
-        if (!rendered || !SetRecordName(record, QString::fromLatin1(names[i % 6]))
-            || !SetRecordPath(record, SaveNewPicture(rendered->picture, dataDir).path))
-            continue;
-        record.grayLevel = i % 2 ? 1 : 2;
-        records.push_back(record);
-    }
-    WriteAlbumFile(AlbumFilePath(dataDir), records);
+    QTextStream err(stderr);
+    for (int i = 0; i < photos.size(); ++i)
+        RunAlbumTool({"add", "--data-dir", dataDir, "--name", names[i % 6], "--gray", i % 2 ? "4" : "16",
+                      "--contrast", "0", "--full-decode", photos[i]}, err, err);
 }
 
 // Presses at `from` and moves to `to`; the release is left to the caller.
@@ -85,7 +69,7 @@ void snapEditor(CAlbumDlg &album, const QString &photo)
     editor.m_dataDir = album.dataDir();
     editor.m_source.Load(photo);
     QTimer::singleShot(300, &editor, [&editor] {
-        snap(&editor, QStringLiteral("picture-editor.png"));
+        snap(&editor, "picture-editor.png");
         auto *crop = editor.findChild<CCropFrame *>(QStringLiteral("1011"));
         for (const QPoint &by : {QPoint(-60, -60), QPoint(40, 10)}) {
             // The corner first, then the middle of the smaller frame.
@@ -95,21 +79,16 @@ void snapEditor(CAlbumDlg &album, const QString &photo)
             dragTo(crop, from, from + by);
             QTest::mouseRelease(crop, Qt::LeftButton, Qt::NoModifier, from + by);
         }
-        editor.findChild<QWidget *>(QStringLiteral("1017"))->setFocus();
-        QTest::mouseClick(editor.findChild<QWidget *>(QStringLiteral("1017")), Qt::LeftButton);
+        QWidget *gray4 = editor.findChild<QWidget *>(QStringLiteral("1017"));
         QWidget *slider = editor.findChild<QWidget *>(QStringLiteral("1015"));
+        gray4->setFocus();
+        QTest::mouseClick(gray4, Qt::LeftButton);
         slider->setFocus();
-        for (int step = 0; step < 3; ++step) {
-            QTest::keyPress(slider, Qt::Key_PageUp);
-            QTest::keyRelease(slider, Qt::Key_PageUp);
-        }
-        snap(&editor, QStringLiteral("picture-editor-cropped.png"));
-        CNameDlg prompt(&editor);
-        prompt.m_title = QStringLiteral("Picture Name");
-        prompt.m_name = QStringLiteral("New Picture");
-        prompt.m_prompt = QStringLiteral("Enter a name for the new picture.  Maximum 15 characters.");
-        snapNext<CNameDlg>(QStringLiteral("name-prompt.png"), [](CNameDlg &shown) { shown.reject(); });
-        prompt.exec();
+        for (int step = 0; step < 3; ++step)
+            QTest::keyClick(slider, Qt::Key_PageUp);
+        snap(&editor, "picture-editor-cropped.png");
+        snapNext<CNameDlg>("name-prompt.png");
+        editor.accept(); // Save asks for the name; cancelled, the editor stays
         editor.done(QDialog::Rejected);
     });
     editor.exec();
@@ -120,23 +99,21 @@ void snapEditor(CAlbumDlg &album, const QString &photo)
 void snapEditorsOfEachSource(CAlbumDlg &album, const QString &photo)
 {
     SetMessageBoxHandler([](const MessageRequest &) { return MessageAnswer::Yes; });
-    const auto reject = [](CPictureEditorDlg &editor) { editor.reject(); };
     QApplication::clipboard()->setImage(QImage(photo).scaledToWidth(1200));
-    snapNext<CPictureEditorDlg>(QStringLiteral("editor-from-clipboard.png"), reject);
+    snapNext<CPictureEditorDlg>("editor-from-clipboard.png");
     album.OnPasteFromClipboard();
-
     album.m_scanOptions.resolutionDpi = 50;
-    snapNext<ScanSourceDlg>(QStringLiteral("scan-source.png"), [](ScanSourceDlg &dialog) { dialog.accept(); });
-    snapNext<CPictureEditorDlg>(QStringLiteral("editor-from-scanner.png"), reject);
+    snapNext<ScanSourceDlg>("scan-source.png", [](ScanSourceDlg &dialog) { dialog.accept(); });
+    snapNext<CPictureEditorDlg>("editor-from-scanner.png");
     album.OnScanPhoto();
 
     OnNextModal<CaptureOverlay>([](CaptureOverlay &overlay) {
         QTest::qWait(300);
         dragTo(&overlay, QPoint(100, 60), QPoint(420, 300));
-        snap(&overlay, QStringLiteral("capture-drag.png"));
+        snap(&overlay, "capture-drag.png");
         QTest::mouseRelease(&overlay, Qt::LeftButton, Qt::NoModifier, QPoint(420, 300));
     });
-    snapNext<CPictureEditorDlg>(QStringLiteral("editor-from-screen.png"), reject);
+    snapNext<CPictureEditorDlg>("editor-from-screen.png");
     album.OnCapturePhoto();
     SetMessageBoxHandler({});
 }
@@ -163,21 +140,16 @@ int main(int argc, char **argv)
     settings.setContrast(0);
     settings.sync();
 
-    CSplashDlg splash;
-    QTimer::singleShot(500, &splash, [&splash] {
-        snap(&splash, QStringLiteral("splash.png"));
-        splash.done(0);
-    });
-    splash.exec();
-    CAboutDlg about;
-    snapNext<CAboutDlg>(QStringLiteral("about.png"), [](CAboutDlg &shown) { shown.accept(); });
-    about.exec();
+    snapNext<CSplashDlg>("splash.png", [](CSplashDlg &shown) { shown.done(0); });
+    CSplashDlg().exec();
+    snapNext<CAboutDlg>("about.png");
+    CAboutDlg().exec();
 
     CAlbumDlg album;
     OnNextModal<CSplashDlg>([](CSplashDlg &shown) { shown.done(0); });
     QTimer::singleShot(1500, &album, [&album, &photos] {
         album.findChild<QListWidget *>(QStringLiteral("1005"))->setCurrentRow(1);
-        snap(&album, QStringLiteral("album-window.png"));
+        snap(&album, "album-window.png");
         snapEditor(album, photos.constFirst());
         snapEditorsOfEachSource(album, photos.constLast());
         album.done(QDialog::Rejected);

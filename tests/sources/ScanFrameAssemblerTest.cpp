@@ -15,10 +15,7 @@ SANE_Parameters frame(SANE_Frame format, int depth, int width, int lines, int st
     return {format, last ? SANE_TRUE : SANE_FALSE, stride, width, lines, depth};
 }
 
-struct Frame {
-    SANE_Parameters parameters;
-    std::vector<uint8_t> bytes;
-};
+using Frame = std::pair<SANE_Parameters, std::vector<uint8_t>>;
 
 // 16-bit samples in the host's order, as SANE sends them.
 std::vector<uint8_t> samples16(const std::vector<uint16_t> &values)
@@ -33,11 +30,11 @@ std::vector<uint8_t> samples16(const std::vector<uint16_t> &values)
 std::vector<QRgb> assemble(const std::vector<Frame> &frames, QSize &size)
 {
     ScanFrameAssembler assembler;
-    for (const Frame &f : frames) {
-        if (!assembler.beginFrame(f.parameters))
+    for (const auto &[parameters, bytes] : frames) {
+        if (!assembler.beginFrame(parameters))
             return {};
-        for (size_t at = 0, chunk = 1; at < f.bytes.size(); at += chunk, chunk = chunk % 5 + 2)
-            if (!assembler.append(f.bytes.data() + at, std::min(chunk, f.bytes.size() - at)))
+        for (size_t at = 0, chunk = 1; at < bytes.size(); at += chunk, chunk = chunk % 5 + 2)
+            if (!assembler.append(bytes.data() + at, std::min(chunk, bytes.size() - at)))
                 return {};
         if (!assembler.endFrame())
             return {};
@@ -86,7 +83,7 @@ TEST(ScanFrameAssembler, BuildsThePictureFromEveryKindOfFrameAndRefusesIncomplet
         {"a byte missing", {{frame(kGray, 8, 2, 2, 2), {1, 2, 3}}}, {}, {}},
         {"unknown length, nothing sent", {{frame(kGray, 8, 2, -1, 2), {}}}, {}, {}},
         {"unknown length, a partial line", {{frame(kGray, 8, 2, -1, 2), {1, 2, 3}}}, {}, {}},
-        {"a colour twice", {red, {frame(kRed, 8, 2, 1, 2), {1, 2}}}, {}, {}},
+        {"a colour twice, then the third", {red, {frame(kRed, 8, 2, 1, 2, false), {1, 2}}, {frame(kGreen, 8, 2, 1, 2), {1, 2}}}, {}, {}},
         {"a pass of another width", {red, {frame(kGreen, 8, 3, 1, 3), {1, 2, 3}}}, {}, {}},
         {"a pass of another height", {red, {frame(kGreen, 8, 2, 2, 2), {1, 2, 3, 4}}}, {}, {}},
         {"gray after a pass", {red, {frame(kGray, 8, 2, 1, 2), {1, 2}}}, {}, {}},
@@ -104,21 +101,14 @@ TEST(ScanFrameAssembler, BuildsThePictureFromEveryKindOfFrameAndRefusesIncomplet
 TEST(ScanFrameAssembler, ProgressCountsTheBytesOfEveryPass)
 {
     const uint8_t bytes[4] = {};
-    ScanFrameAssembler gray;
+    ScanFrameAssembler gray, passes, unknown;
     EXPECT_EQ(gray.percentDone(), 0);
-    ASSERT_TRUE(gray.beginFrame(frame(kGray, 8, 3, 2, 4)));
-    ASSERT_TRUE(gray.append(bytes, 4));
+    ASSERT_TRUE(gray.beginFrame(frame(kGray, 8, 3, 2, 4)) && gray.append(bytes, 4));
     EXPECT_EQ(gray.percentDone(), 50);
-    ASSERT_TRUE(gray.append(bytes, 4) && gray.endFrame());
-    EXPECT_EQ(gray.percentDone(), 100);
-
-    ScanFrameAssembler passes;
-    const std::pair<SANE_Frame, int> steps[] = {{kBlue, 33}, {kRed, 66}, {kGreen, 100}};
-    for (const auto &[colour, percent] : steps) {
+    for (const auto &[colour, percent] : {std::pair{kBlue, 33}, {kRed, 66}, {kGreen, 100}}) {
         ASSERT_TRUE(passes.beginFrame(frame(colour, 8, 2, 1, 2)) && passes.append(bytes, 2) && passes.endFrame());
         EXPECT_EQ(passes.percentDone(), percent) << colour;
     }
-    ScanFrameAssembler unknown;
     ASSERT_TRUE(unknown.beginFrame(frame(kGray, 8, 2, -1, 2)));
     EXPECT_EQ(unknown.percentDone(), -1);
 }

@@ -10,10 +10,6 @@
 
 namespace {
 
-const QList<ScanDeviceInfo> kDevices = {{"acme:usb:001", "Acme", "FlatStar 2"},
-                                        {"test:1", "Noname", "frontend-tester"},
-                                        {"net:host:gamma", "Gamma", "Sheet 9"}};
-
 QPushButton *button(const ScanSourceDlg &dialog, const QString &text)
 {
     for (QPushButton *candidate : dialog.findChildren<QPushButton *>())
@@ -22,57 +18,46 @@ QPushButton *button(const ScanSourceDlg &dialog, const QString &text)
     return nullptr;
 }
 
-QStringList shown(const ScanSourceDlg &dialog)
+// The listed texts, the selected device in brackets and OK when it is enabled.
+QString shown(const ScanSourceDlg &dialog)
 {
     QStringList texts;
     const QListWidget *list = dialog.findChild<QListWidget *>();
     for (int row = 0; row < list->count(); ++row)
         texts << list->item(row)->text();
-    return texts;
+    return texts.join('|') + " [" + dialog.selectedDevice() + ']' + (button(dialog, "OK")->isEnabled() ? " OK" : "");
 }
 
 } // namespace
 
-TEST(ScanSourceDlg, ListsVendorAndModelWithTheRememberedDeviceSelected)
+// Opened on three devices or, with a refresh, on the first two and then listing again; then a
+// pick of the second row and a button; the choice is remembered on OK only.
+TEST(ScanSourceDlg, ListsVendorAndModelWithTheRememberedDeviceSelectedWhileItIsListed)
 {
-    const std::pair<QString, int> rows[] = {{"net:host:gamma", 2}, {"gone:0", 0}, {QString(), 0}};
-    for (const auto &[remembered, selected] : rows) {
-        Settings().setScanner(remembered);
-        const ScanSourceDlg dialog(kDevices, [] { return QList<ScanDeviceInfo>(); });
-        EXPECT_EQ(shown(dialog), QStringList({"Acme FlatStar 2", "Noname frontend-tester", "Gamma Sheet 9"}));
-        EXPECT_EQ(dialog.selectedDevice(), kDevices[selected].name) << remembered.toStdString();
-        EXPECT_TRUE(button(dialog, "OK")->isEnabled()) << remembered.toStdString();
-    }
-}
-
-TEST(ScanSourceDlg, RefreshListsAgainAndKeepsTheSelectionWhileItIsThere)
-{
-    Settings().setScanner("test:1");
-    QList<ScanDeviceInfo> next;
-    ScanSourceDlg dialog(kDevices.mid(0, 2), [&next] { return next; });
-    const struct { QList<ScanDeviceInfo> listed; QStringList shown; QString selected; } rows[] = {
-        {{kDevices[2], kDevices[1]}, {"Gamma Sheet 9", "Noname frontend-tester"}, "test:1"},
-        {{}, {}, QString()},
-        {{kDevices[0]}, {"Acme FlatStar 2"}, "acme:usb:001"},
+    const QList<ScanDeviceInfo> all = {{"acme:usb:001", "Acme", "FlatStar 2"}, {"test:1", "Noname", "frontend-tester"},
+                                       {"net:host:gamma", "Gamma", "Sheet 9"}};
+    const QString three = "Acme FlatStar 2|Noname frontend-tester|Gamma Sheet 9";
+    const struct { QString remembered; std::optional<QList<ScanDeviceInfo>> refreshed; QString shown, pressed, kept; } rows[] = {
+        {"net:host:gamma", {}, three + " [net:host:gamma] OK", {}, "net:host:gamma"},
+        {"gone:0", {}, three + " [acme:usb:001] OK", {}, "gone:0"},
+        {"", {}, three + " [acme:usb:001] OK", {}, ""},
+        {"test:1", QList{all[2], all[1]}, "Gamma Sheet 9|Noname frontend-tester [test:1] OK", {}, "test:1"},
+        {"test:1", QList<ScanDeviceInfo>{}, " []", {}, "test:1"},
+        {"test:1", QList{all[0]}, "Acme FlatStar 2 [acme:usb:001] OK", {}, "test:1"},
+        {"acme:usb:001", {}, three + " [acme:usb:001] OK", "Cancel", "acme:usb:001"},
+        {"acme:usb:001", {}, three + " [acme:usb:001] OK", "OK", "test:1"},
     };
     for (const auto &r : rows) {
-        next = r.listed;
-        button(dialog, "&Refresh")->click();
-        EXPECT_EQ(shown(dialog), r.shown) << r.selected.toStdString();
-        EXPECT_EQ(dialog.selectedDevice(), r.selected) << r.selected.toStdString();
-        EXPECT_EQ(button(dialog, "OK")->isEnabled(), !r.selected.isEmpty()) << r.selected.toStdString();
-    }
-}
-
-TEST(ScanSourceDlg, OkRemembersTheChoiceAndCancelDoesNot)
-{
-    const std::pair<QString, QString> rows[] = {{"Cancel", "acme:usb:001"}, {"OK", "test:1"}};
-    for (const auto &[pressed, remembered] : rows) {
-        Settings().setScanner("acme:usb:001");
-        ScanSourceDlg dialog(kDevices, [] { return QList<ScanDeviceInfo>(); });
-        dialog.findChild<QListWidget *>()->setCurrentRow(1);
-        button(dialog, pressed)->click();
-        EXPECT_EQ(dialog.result(), pressed == "OK" ? QDialog::Accepted : QDialog::Rejected) << pressed.toStdString();
-        EXPECT_EQ(Settings().scanner(), remembered) << pressed.toStdString();
+        Settings().setScanner(r.remembered);
+        ScanSourceDlg dialog(r.refreshed ? all.mid(0, 2) : all, [&r] { return *r.refreshed; });
+        if (r.refreshed)
+            button(dialog, "&Refresh")->click();
+        EXPECT_EQ(shown(dialog), r.shown) << r.remembered.toStdString();
+        if (!r.pressed.isEmpty()) {
+            dialog.findChild<QListWidget *>()->setCurrentRow(1);
+            button(dialog, r.pressed)->click();
+            EXPECT_EQ(dialog.result(), r.pressed == "OK" ? QDialog::Accepted : QDialog::Rejected) << r.pressed.toStdString();
+        }
+        EXPECT_EQ(Settings().scanner(), r.kept) << r.remembered.toStdString() << ' ' << r.pressed.toStdString();
     }
 }

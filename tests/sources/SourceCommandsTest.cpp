@@ -55,58 +55,45 @@ protected:
 
 } // namespace
 
-TEST_F(SourceCommandsTest, EachSourceAddsThroughTheEditorAndAFileOrADropIsSavedAtOnce)
-{
-    CAlbumDlg dlg;
-    open(dlg);
-    QImage copied(200, 300, QImage::Format_RGB32);
-    copied.fill(qRgb(30, 140, 200));
-    const struct { const char *why; std::function<void()> add; QStringList names, saved; } rows[] = {
-        {"Add Photo", [&] { chooseInNextFileDialog(writePhoto("beach.png")); command(dlg, AlbumId::AddPhoto); },
-         {"Beach"}, {"Beach"}},
-        {"Paste, saved on exit", [&] { QApplication::clipboard()->setImage(copied); command(dlg, AlbumId::MenuPaste); },
-         {"Pasted"}, {"Beach"}},
-        {"a drop, one after the other", [&] { EXPECT_TRUE(drop(dlg, {writePhoto("one.png"), writePhoto("two.bmp")})); },
-         {"One", "Two"}, {"Beach", "Pasted", "One", "Two"}},
-    };
-    QStringList listed;
-    for (const auto &r : rows) {
-        saveInNextEditors(r.names);
-        r.add();
-        listed += r.names;
-        EXPECT_EQ(texts(dlg), listed) << r.why;
-        EXPECT_TRUE(list(dlg)->item(listed.size() - 1)->isSelected()) << r.why;
-        EXPECT_EQ(NamesInFile(m_data.path()), r.saved) << r.why;
-    }
-    EXPECT_EQ(pictureFiles(), QStringList({"p0.bmp", "p1.bmp", "p2.bmp", "p3.bmp"}));
-    EXPECT_TRUE(m_messages.shown().empty());
-}
-
-TEST_F(SourceCommandsTest, NothingIsAddedWithoutAPictureOrWhenTheEditorIsCancelled)
+// In turn on one window: what adds nothing, then each source through the editor; a file or a
+// drop is saved at once, a paste on exit.
+TEST_F(SourceCommandsTest, EachSourceAddsThroughTheEditorOrSaysWhyNot)
 {
     WriteBytes(m_inbox.file("notes.txt"), "not a picture");
     CAlbumDlg dlg;
     open(dlg);
-    const struct { const char *why; std::function<void()> add; QString message; } rows[] = {
-        {"chooser cancelled", [&] { chooseInNextFileDialog(QString()); command(dlg, AlbumId::AddPhoto); }, QString()},
-        {"not a picture", [&] { chooseInNextFileDialog(m_inbox.file("notes.txt")); command(dlg, AlbumId::MenuAddFromFile); },
-         "Add Photo: There was an reading the picture file. (!)"},
-        {"no image to paste", [&] { QApplication::clipboard()->setText("words"); command(dlg, AlbumId::MenuPaste); },
-         "Copy from Clipboard: You must first copy an image to the clipboard. (!)"},
+    QImage copied(200, 300, QImage::Format_RGB32);
+    copied.fill(qRgb(30, 140, 200));
+    const auto choose = [&](const QString &file, int id) { chooseInNextFileDialog(file); command(dlg, id); };
+    const struct { const char *why; std::function<void()> add; QStringList names; QString message; QStringList saved; } rows[] = {
+        {"chooser cancelled", [&] { choose(QString(), AlbumId::AddPhoto); }, {}, {}, {}},
+        {"not a picture", [&] { choose(m_inbox.file("notes.txt"), AlbumId::MenuAddFromFile); }, {},
+         "Add Photo: There was an reading the picture file. (!)", {}},
+        {"no image to paste", [&] { QApplication::clipboard()->setText("words"); command(dlg, AlbumId::MenuPaste); }, {},
+         "Copy from Clipboard: You must first copy an image to the clipboard. (!)", {}},
         {"editor cancelled", [&] {
-             chooseInNextFileDialog(writePhoto("dunes.jpg"));
              OnNextModal<CPictureEditorDlg>([](CPictureEditorDlg &editor) { editor.reject(); });
              m_messages.answer(MessageAnswer::Yes);
-             command(dlg, AlbumId::AddPhoto);
-         }, "Cancel: Should I discard the new picture? [Yes No]"},
+             choose(writePhoto("dunes.jpg"), AlbumId::AddPhoto);
+         }, {}, "Cancel: Should I discard the new picture? [Yes No]", {}},
+        {"Add Photo", [&] { choose(writePhoto("beach.png"), AlbumId::AddPhoto); }, {"Beach"}, {}, {"Beach"}},
+        {"Paste", [&] { QApplication::clipboard()->setImage(copied); command(dlg, AlbumId::MenuPaste); }, {"Pasted"}, {},
+         {"Beach"}},
+        {"a drop, one after the other", [&] { EXPECT_TRUE(drop(dlg, {writePhoto("one.png"), writePhoto("two.bmp")})); },
+         {"One", "Two"}, {}, {"Beach", "Pasted", "One", "Two"}},
     };
+    QStringList listed;
     for (const auto &r : rows) {
+        saveInNextEditors(r.names);
         const size_t before = m_messages.shown().size();
         r.add();
+        listed += r.names;
         EXPECT_EQ(shownSince(before), r.message) << r.why;
-        EXPECT_EQ(list(dlg)->count(), 0) << r.why;
+        EXPECT_EQ(texts(dlg), listed) << r.why;
+        EXPECT_TRUE(listed.isEmpty() || list(dlg)->item(listed.size() - 1)->isSelected()) << r.why;
+        EXPECT_EQ(NamesInFile(m_data.path()), r.saved) << r.why;
     }
-    EXPECT_TRUE(pictureFiles().isEmpty());
+    EXPECT_EQ(pictureFiles(), QStringList({"p0.bmp", "p1.bmp", "p2.bmp", "p3.bmp"}));
 }
 
 TEST_F(SourceCommandsTest, AFullAlbumRefusesEveryWayToAdd)
@@ -116,10 +103,7 @@ TEST_F(SourceCommandsTest, AFullAlbumRefusesEveryWayToAdd)
     open(dlg);
     QApplication::clipboard()->setImage(QImage(50, 50, QImage::Format_RGB32));
     bool scannerAsked = false;
-    dlg.m_scanHooks.chooseDevice = [&scannerAsked](const QList<ScanDeviceInfo> &) {
-        scannerAsked = true;
-        return QString();
-    };
+    dlg.m_scanHooks.chooseDevice = [&scannerAsked](const QList<ScanDeviceInfo> &) { scannerAsked = true; return QString(); };
     dlg.OnPasteFromClipboard();
     dlg.OnAddPhotoFromFile();
     dlg.OnScanPhoto();
@@ -139,10 +123,8 @@ TEST_F(SourceCommandsTest, EachWayAScanEndsIsReportedAndAScannedPageReachesTheEd
     const struct { const char *why; QString device, read; bool cancel; QString message; } rows[] = {
         {"no device chosen", QString(), QString(), false, QString()},
         {"a device that cannot open", "test:99", QString(), false, gone},
-        {"an unknown backend", "nosuchbackend:0", QString(), false, gone},
         {"cancelled while scanning", "test:0", "Default", true, error},
         {"jammed", "test:0", "SANE_STATUS_JAMMED", false, error},
-        {"I/O error", "test:0", "SANE_STATUS_IO_ERROR", false, error},
         {"the end before any data", "test:0", "SANE_STATUS_EOF", false, error},
         {"scanned, then the editor cancelled", "test:0", QString(), false, "Cancel: Should I discard the new picture? [Yes No]"},
     };
@@ -154,8 +136,7 @@ TEST_F(SourceCommandsTest, EachWayAScanEndsIsReportedAndAScannedPageReachesTheEd
         dlg.m_scanHooks.prepareDevice = [&r](ScanDevice &device) {
             for (const auto &[name, value] : {std::pair<const char *, QVariant>{"select-fd", true}, {"read-delay", true},
                                               {"read-delay-duration", 100000}, {"read-return-value", r.read}})
-                if (!r.read.isEmpty())
-                    device.setOption(name, value);
+                EXPECT_TRUE(r.read.isEmpty() || device.setOption(name, value) == SANE_STATUS_GOOD) << name;
         };
         dlg.m_scanHooks.progressShown = [&progress, &r](QProgressDialog &dialog) {
             progress = dialog.windowTitle() + '|' + dialog.labelText();
@@ -173,7 +154,8 @@ TEST_F(SourceCommandsTest, EachWayAScanEndsIsReportedAndAScannedPageReachesTheEd
         const size_t before = m_messages.shown().size();
         command(dlg, AlbumId::MenuScan);
         EXPECT_EQ(shownSince(before), r.message) << r.why;
-        EXPECT_EQ(scanned.isEmpty(), !r.message.startsWith("Cancel")) << r.why;
+        // sources/sane/test.conf's page, 80 x 100 mm, at 25 dpi: 78.7 x 98.4 pixels.
+        EXPECT_EQ(scanned, r.message.startsWith("Cancel") ? QSize(78, 98) : QSize()) << r.why;
     }
     EXPECT_EQ(progress, "Scan Image|Scanning...");
     EXPECT_EQ(list(dlg)->count(), 0);
