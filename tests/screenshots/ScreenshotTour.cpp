@@ -89,8 +89,7 @@ int main(int argc, char **argv)
         // The editor on a photograph as it opens, then after a frame drag, a click on 4-Level Gray
         // and the contrast raised by three page steps (let go with the last key), and the name prompt.
         CPictureEditorDlg editor(&album);
-        editor.m_dataDir = album.dataDir();
-        editor.m_source.Load(photos.constFirst());
+        editor.LoadSource(photos.constFirst());
         QTimer::singleShot(300, &editor, [&editor] {
             snap(&editor, "picture-editor.png");
             auto *crop = editor.findChild<CCropFrame *>(QStringLiteral("1011"));
