@@ -26,12 +26,9 @@ TEST(PhotoRecord, ValuesThatDoNotFitAreRefusedLeavingTheRecordAsItWas)
         EXPECT_EQ(std::memcmp(&record, &before, sizeof record) == 0, !fits) << value.toStdString();
         EXPECT_TRUE(!fits || value == (set == SetRecordName ? RecordName(record) : RecordPathString(record)))
             << value.toStdString();
-        EXPECT_TRUE(set == SetRecordName || PathFitsRecord(value) == fits) << value.toStdString();
     }
 }
 
-// Every byte round-trips (the album file test reads the code page's own characters); what a
-// name may be typed with.
 TEST(Windows1252, EveryByteRoundTripsAndTypedInputTakesPrintableCodePageCharactersOnly)
 {
     QByteArray all;
@@ -41,9 +38,8 @@ TEST(Windows1252, EveryByteRoundTripsAndTypedInputTakesPrintableCodePageCharacte
     EXPECT_EQ(ToWindows1252(FromWindows1252(all.constData(), all.size()), &ok), all);
     EXPECT_TRUE(ok);
     EXPECT_EQ(FromWindows1252("\x81\x8D\x8F\x90\x9D\x9F", 6), QString::fromUtf16(u"\u0081\u008D\u008F\u0090\u009DŸ"));
-    for (const QString &refused : {QStringLiteral("abc中"), QStringLiteral("😀"), QString(QChar(0x80))}) {
+    for (const QString &refused : {QStringLiteral("abc中"), QStringLiteral("😀"), QString(QChar(0x80))})
         EXPECT_TRUE(ToWindows1252(refused, &ok).isEmpty() && !ok) << refused.toStdString() << " has no byte";
-    }
     const std::pair<char16_t, bool> typed[] = {
         {u' ', true}, {u'~', true}, {0x00A0, true}, {u'€', true}, {u'Œ', true}, {u'ÿ', true},
         {0x0000, false}, {u'\t', false}, {0x001F, false}, {0x007F, false}, {0x0080, false},
@@ -52,8 +48,7 @@ TEST(Windows1252, EveryByteRoundTripsAndTypedInputTakesPrintableCodePageCharacte
         EXPECT_EQ(Windows1252CanHold(QChar(c)), canHold) << int(c);
 }
 
-// The window keeps within the table and the fields (its tests fill, load and rename it); the
-// table refuses rather than overrun.
+// The window keeps within the table; the table refuses rather than overrun.
 TEST(RecordTable, RefusesWhatDoesNotFitAndSlotsNotInUseLeavingItselfAsItWas)
 {
     RecordTable table;

@@ -1,6 +1,5 @@
-// Opens each window of the album creator on a real album and a real photograph and saves a
-// picture of it, for the README. Run it through scripts/screenshots, under Xvfb:
-// vellumo_screenshot_tour OUT_DIR DATA_DIR PHOTO...
+// Saves a picture of each window of the album creator on real photographs, for the README.
+// Run it through scripts/screenshots, under Xvfb: vellumo_screenshot_tour OUT_DIR DATA_DIR PHOTO...
 #include "album/AlbumDlg.h"
 #include "app/AboutDlg.h"
 #include "app/MessageBox.h"
@@ -42,16 +41,6 @@ void snapNext(const char *name, std::function<void(T &)> end = [](T &window) { w
     OnNextModal<T>([name, end](T &window) { snap(&window, name); end(window); });
 }
 
-// A small album, each photo added by the album tool as the editor would render it.
-void makeAlbum(const QString &dataDir, const QStringList &photos)
-{
-    const char *names[] = {"Harbour bridge", "Dragonfly", "Sea", "Summit", "Sunset", "Friends"};
-    QTextStream err(stderr);
-    for (int i = 0; i < photos.size(); ++i)
-        RunAlbumTool({"add", "--data-dir", dataDir, "--name", names[i % 6], "--gray", i % 2 ? "4" : "16",
-                      "--contrast", "0", "--full-decode", photos[i]}, err, err);
-}
-
 // Presses at `from` and moves to `to`; the release is left to the caller.
 void dragTo(QWidget *widget, QPoint from, QPoint to)
 {
@@ -61,63 +50,6 @@ void dragTo(QWidget *widget, QPoint from, QPoint to)
     QApplication::sendEvent(widget, &move);
 }
 
-// The editor on a photograph as it opens, then after a frame drag, a click on 4-Level Gray
-// and the contrast raised by three page steps (let go with the last key), and the name prompt.
-void snapEditor(CAlbumDlg &album, const QString &photo)
-{
-    CPictureEditorDlg editor(&album);
-    editor.m_dataDir = album.dataDir();
-    editor.m_source.Load(photo);
-    QTimer::singleShot(300, &editor, [&editor] {
-        snap(&editor, "picture-editor.png");
-        auto *crop = editor.findChild<CCropFrame *>(QStringLiteral("1011"));
-        for (const QPoint &by : {QPoint(-60, -60), QPoint(40, 10)}) {
-            // The corner first, then the middle of the smaller frame.
-            const CropRect now = crop->GetFrame();
-            const QPoint from = by.x() < 0 ? QPoint(now.right, now.bottom)
-                                           : QPoint((now.left + now.right) / 2, (now.top + now.bottom) / 2);
-            dragTo(crop, from, from + by);
-            QTest::mouseRelease(crop, Qt::LeftButton, Qt::NoModifier, from + by);
-        }
-        QWidget *gray4 = editor.findChild<QWidget *>(QStringLiteral("1017"));
-        QWidget *slider = editor.findChild<QWidget *>(QStringLiteral("1015"));
-        gray4->setFocus();
-        QTest::mouseClick(gray4, Qt::LeftButton);
-        slider->setFocus();
-        for (int step = 0; step < 3; ++step)
-            QTest::keyClick(slider, Qt::Key_PageUp);
-        snap(&editor, "picture-editor-cropped.png");
-        snapNext<CNameDlg>("name-prompt.png");
-        editor.accept(); // Save asks for the name; cancelled, the editor stays
-        editor.done(QDialog::Rejected);
-    });
-    editor.exec();
-}
-
-// Runs the clipboard, scanner and screen commands as a user would and takes the editor
-// each one opens (and the scanner's source dialog and the dragged screen), then cancels it.
-void snapEditorsOfEachSource(CAlbumDlg &album, const QString &photo)
-{
-    SetMessageBoxHandler([](const MessageRequest &) { return MessageAnswer::Yes; });
-    QApplication::clipboard()->setImage(QImage(photo).scaledToWidth(1200));
-    snapNext<CPictureEditorDlg>("editor-from-clipboard.png");
-    album.OnPasteFromClipboard();
-    album.m_scanOptions.resolutionDpi = 50;
-    snapNext<ScanSourceDlg>("scan-source.png", [](ScanSourceDlg &dialog) { dialog.accept(); });
-    snapNext<CPictureEditorDlg>("editor-from-scanner.png");
-    album.OnScanPhoto();
-
-    OnNextModal<CaptureOverlay>([](CaptureOverlay &overlay) {
-        QTest::qWait(300);
-        dragTo(&overlay, QPoint(100, 60), QPoint(420, 300));
-        snap(&overlay, "capture-drag.png");
-        QTest::mouseRelease(&overlay, Qt::LeftButton, Qt::NoModifier, QPoint(420, 300));
-    });
-    snapNext<CPictureEditorDlg>("editor-from-screen.png");
-    album.OnCapturePhoto();
-    SetMessageBoxHandler({});
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -125,15 +57,19 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Quillmere"));
     QApplication::setApplicationName(QStringLiteral("Vellumo"));
-    const QStringList args = app.arguments();
+    const QStringList args = app.arguments(), photos = args.mid(3);
     if (args.size() < 4)
         return 2;
     g_outDir = args[1];
     const QString dataDir = args[2];
-    const QStringList photos = args.mid(3);
     StartImaging();
     QDir().mkpath(dataDir);
-    makeAlbum(dataDir, photos);
+    // A small album, each photo added by the album tool as the editor would render it.
+    const char *names[] = {"Harbour bridge", "Dragonfly", "Sea", "Summit", "Sunset", "Friends"};
+    QTextStream err(stderr);
+    for (int i = 0; i < photos.size(); ++i)
+        RunAlbumTool({"add", "--data-dir", dataDir, "--name", names[i % 6], "--gray", i % 2 ? "4" : "16",
+                      "--contrast", "0", "--full-decode", photos[i]}, err, err);
     Settings settings;
     settings.setDataDir(dataDir);
     settings.setGrayLevel(2);
@@ -150,8 +86,52 @@ int main(int argc, char **argv)
     QTimer::singleShot(1500, &album, [&album, &photos] {
         album.findChild<QListWidget *>(QStringLiteral("1005"))->setCurrentRow(1);
         snap(&album, "album-window.png");
-        snapEditor(album, photos.constFirst());
-        snapEditorsOfEachSource(album, photos.constLast());
+        // The editor on a photograph as it opens, then after a frame drag, a click on 4-Level Gray
+        // and the contrast raised by three page steps (let go with the last key), and the name prompt.
+        CPictureEditorDlg editor(&album);
+        editor.LoadSource(photos.constFirst());
+        QTimer::singleShot(300, &editor, [&editor] {
+            snap(&editor, "picture-editor.png");
+            auto *crop = editor.findChild<CCropFrame *>(QStringLiteral("1011"));
+            for (const QPoint &by : {QPoint(-60, -60), QPoint(40, 10)}) {
+                // The corner first, then the middle of the smaller frame.
+                const CropRect now = crop->GetFrame();
+                const QPoint from = by.x() < 0 ? QPoint(now.right, now.bottom)
+                                               : QPoint((now.left + now.right) / 2, (now.top + now.bottom) / 2);
+                dragTo(crop, from, from + by);
+                QTest::mouseRelease(crop, Qt::LeftButton, Qt::NoModifier, from + by);
+            }
+            QWidget *gray4 = editor.findChild<QWidget *>("1017"), *slider = editor.findChild<QWidget *>("1015");
+            gray4->setFocus();
+            QTest::mouseClick(gray4, Qt::LeftButton);
+            slider->setFocus();
+            for (int step = 0; step < 3; ++step)
+                QTest::keyClick(slider, Qt::Key_PageUp);
+            snap(&editor, "picture-editor-cropped.png");
+            snapNext<CNameDlg>("name-prompt.png");
+            editor.accept(); // Save asks for the name; cancelled, the editor stays
+            editor.done(QDialog::Rejected);
+        });
+        editor.exec();
+        // The clipboard, scanner and screen commands as a user runs them: the editor each one
+        // opens (and the scanner's source dialog and the dragged screen) snapped, then cancelled.
+        SetMessageBoxHandler([](const MessageRequest &) { return MessageAnswer::Yes; });
+        QApplication::clipboard()->setImage(QImage(photos.constLast()).scaledToWidth(1200));
+        snapNext<CPictureEditorDlg>("editor-from-clipboard.png");
+        album.OnPasteFromClipboard();
+        album.m_scanOptions.resolutionDpi = 50;
+        snapNext<ScanSourceDlg>("scan-source.png", [](ScanSourceDlg &dialog) { dialog.accept(); });
+        snapNext<CPictureEditorDlg>("editor-from-scanner.png");
+        album.OnScanPhoto();
+        OnNextModal<CaptureOverlay>([](CaptureOverlay &overlay) {
+            QTest::qWait(300);
+            dragTo(&overlay, QPoint(100, 60), QPoint(420, 300));
+            snap(&overlay, "capture-drag.png");
+            QTest::mouseRelease(&overlay, Qt::LeftButton, Qt::NoModifier, QPoint(420, 300));
+        });
+        snapNext<CPictureEditorDlg>("editor-from-screen.png");
+        album.OnCapturePhoto();
+        SetMessageBoxHandler({});
         album.done(QDialog::Rejected);
     });
     album.exec();

@@ -12,12 +12,9 @@
 TEST(ImageFileFilter, ElevenFiltersInOrderMatchingAnyCase)
 {
     const QStringList filters = ChooserNameFilters();
-    QStringList labels;
-    for (const QString &filter : filters)
-        labels << filter.left(filter.lastIndexOf(" ("));
-    EXPECT_EQ(labels.join('|'), "All Image Files|Windows Bitmaps (bmp)|JPEG files (jpg)|Kodak Files (pcd,fpx)|PCX Files "
-              "(pcx)|Portable Network Graphics (png)|Targa Files (tga)|Macintosh Files (pct,mac)|TIFF Files (tif,tiff)|"
-              "Photoshop Files (psd)|All Files");
+    EXPECT_EQ(filters.join('|').remove(QRegularExpression(R"( \([^)]*\)(?=\||$))")), // the labels without their patterns
+              "All Image Files|Windows Bitmaps (bmp)|JPEG files (jpg)|Kodak Files (pcd,fpx)|PCX Files (pcx)|Portable Network "
+              "Graphics (png)|Targa Files (tga)|Macintosh Files (pct,mac)|TIFF Files (tif,tiff)|Photoshop Files (psd)|All Files");
     ASSERT_EQ(filters.size(), 11);
     EXPECT_EQ(filters[0].count('*'), 17);
     const struct { int filter; const char *name; bool shown; } rows[] = {
@@ -33,23 +30,20 @@ TEST(ImageFileFilter, ElevenFiltersInOrderMatchingAnyCase)
     }
 }
 
-// Every listed format that ImageMagick can write here is made from one picture and must load
-// at its size (FlashPix, DICOM, MacPaint and MS Paint files it cannot write).
+// Made by ImageMagick, which cannot write FlashPix, DICOM, MacPaint or MS Paint files.
 TEST(ImageFileFilter, EveryWritableListedFormatLoads)
 {
     const QString convert = QStringLiteral("/usr/bin/convert");
     if (!QFileInfo(convert).isExecutable())
         GTEST_SKIP() << "ImageMagick is not installed";
     TempDir dir;
-    QImage base(64, 48, QImage::Format_RGB32);
-    base.fill(qRgb(90, 140, 200));
-    ASSERT_TRUE(base.save(dir.file("base.png")));
     const std::pair<QString, QString> formats[] = {
-        {"bmp", "bmp"}, {"jpg", "jpg"}, {"pcx", "pcx"}, {"pcd", "pcd"}, {"psd", "psd"}, {"png", "png"}, {"tga", "tga"},
+        {"bmp", "bmp"}, {"jpg", "jpg"}, {"pcx", "pcx"}, {"pcd", "pcd"}, {"psd", "psd"}, {"png", "png24"}, {"tga", "tga"},
         {"pct", "pict"}, {"ico", "ico"}, {"dcx", "dcx"}, {"tiff", "tiff"}, {"tif", "tif"}, {"img", "sun"}};
     for (const auto &[suffix, coder] : formats) {
         const QString file = dir.file("picture." + suffix);
-        ASSERT_EQ(QProcess::execute(convert, {dir.file("base.png"), coder + ':' + file}), 0) << suffix.toStdString();
+        ASSERT_EQ(QProcess::execute(convert, {"-size", "64x48", "xc:#5a8cc8", "-type", "TrueColor", "-depth", "8",
+                                              coder + ':' + file}), 0) << suffix.toStdString();
         ImgBitmap picture;
         EXPECT_TRUE(picture.Load(file)) << suffix.toStdString();
         // Photo CD stores fixed sizes; every other format keeps the picture's own.

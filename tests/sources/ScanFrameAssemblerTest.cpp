@@ -25,8 +25,7 @@ std::vector<uint8_t> samples16(const std::vector<uint16_t> &values)
     return bytes;
 }
 
-// The frames fed in uneven chunks, the way devices hand data over; the picture's pixels as
-// 0xRRGGBB, row by row, or nothing when a step refused.
+// The frames fed in uneven chunks, as devices do; the pixels as 0xRRGGBB, or none when a step refused.
 std::vector<QRgb> assemble(const std::vector<Frame> &frames, QSize &size)
 {
     ScanFrameAssembler assembler;
@@ -49,12 +48,11 @@ std::vector<QRgb> assemble(const std::vector<Frame> &frames, QSize &size)
     return pixels;
 }
 
-std::vector<QRgb> grays(const std::vector<int> &values)
+std::vector<QRgb> grays(std::vector<QRgb> values)
 {
-    std::vector<QRgb> pixels;
-    for (int value : values)
-        pixels.push_back(QRgb(value * 0x010101));
-    return pixels;
+    for (QRgb &value : values)
+        value *= 0x010101;
+    return values;
 }
 
 constexpr SANE_Frame kGray = SANE_FRAME_GRAY, kRgb = SANE_FRAME_RGB, kRed = SANE_FRAME_RED,
@@ -80,7 +78,6 @@ TEST(ScanFrameAssembler, BuildsThePictureFromEveryKindOfFrameAndRefusesIncomplet
         {"lines past the announced ones dropped", {{frame(kGray, 8, 2, 1, 2), {1, 2, 3, 4, 5}}}, {2, 1}, grays({1, 2})},
         {"nothing sent", {{frame(kGray, 8, 2, 2, 2), {}}}, {}, {}},
         {"a line missing", {{frame(kGray, 8, 2, 2, 2), {1, 2}}}, {}, {}},
-        {"a byte missing", {{frame(kGray, 8, 2, 2, 2), {1, 2, 3}}}, {}, {}},
         {"unknown length, nothing sent", {{frame(kGray, 8, 2, -1, 2), {}}}, {}, {}},
         {"unknown length, a partial line", {{frame(kGray, 8, 2, -1, 2), {1, 2, 3}}}, {}, {}},
         {"a colour twice, then the third", {red, {frame(kRed, 8, 2, 1, 2, false), {1, 2}}, {frame(kGreen, 8, 2, 1, 2), {1, 2}}}, {}, {}},
