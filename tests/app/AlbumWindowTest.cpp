@@ -38,26 +38,14 @@ TEST_F(AlbumWindowTest, OpensWithTheFirstPhotoSelectedAndShownCentredOnBlack)
     EXPECT_EQ(grayAt(corner + QPoint(5, 5)), 0) << "a missing picture file does not leave the last one";
 }
 
-TEST_F(AlbumWindowTest, MoreThan100RecordsLoadTheFirst100AndKeepTheFileAsBackup)
+TEST_F(AlbumWindowTest, MoreThan100RecordsLoadTheFirst100AndSaySo)
 {
     writeAlbum(NumberedRecords(103, m_data.path()));
-    const QString album = AlbumFilePath(m_data.path());
-    const QByteArray original = ReadBytes(album);
     CAlbumDlg dlg;
     open(dlg);
     EXPECT_EQ(list(dlg)->count(), 100);
     ASSERT_EQ(m_messages.shown().size(), 1u);
     EXPECT_TRUE(m_messages.shown()[0].text.contains("3 of them were not loaded"));
-    // Slots are not reused during a run: removals leave every way to add greyed.
-    for (int i = 0; i < 3; ++i) {
-        m_messages.answer(MessageAnswer::Yes);
-        command(dlg, AlbumId::RemovePhoto);
-    }
-    EXPECT_TRUE(state(dlg).endsWith(" | RND | rn")) << state(dlg).right(20).toStdString();
-    EXPECT_EQ(dlg.AddPhoto("One more", picture(100), 2), 0);
-    ASSERT_TRUE(dlg.SaveAlbum());
-    EXPECT_EQ(ReadBytes(album + ".bak"), original);
-    EXPECT_EQ(ReadBytes(album).size(), 12 + 280 * 97);
 }
 
 TEST_F(AlbumWindowTest, AnEmptyAlbumShowsTheNoticeAndHelpOpensOnePageThatGoesWithTheWindow)

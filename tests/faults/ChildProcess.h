@@ -8,11 +8,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-// Runs body in a fork()ed child and returns its exit code: 102 when it threw, -1 when it did not
-// exit normally (killed by a signal, for instance by an allocation it could not survive).
-// RLIMIT_FSIZE keeps its files under limit bytes, as on a full disk (SIGXFSZ ignored, so write()
-// reports it); RLIMIT_AS caps its address space at its current size plus limit bytes, except
-// under AddressSanitizer, whose shadow memory such a cap breaks.
+// Runs body in a fork()ed child: its exit code, 102 when it threw, -1 when killed. RLIMIT_FSIZE
+// acts as a full disk (SIGXFSZ ignored); RLIMIT_AS caps its address space at its size plus limit
+// bytes, except under AddressSanitizer, whose shadow memory such a cap breaks.
 inline int RunInChild(const std::function<int()> &body, int resource = -1, rlim_t limit = 0)
 {
     const pid_t child = fork();

@@ -3,7 +3,6 @@
 #include "ChildProcess.h"
 
 #include "app/Settings.h"
-#include "editor/PictureStore.h"
 #include "imaging/AtomicFile.h"
 #include "support/AlbumWindowFixture.h"
 
@@ -35,22 +34,6 @@ bool folderBecameAFile(const QString &dir, const std::function<bool()> &save)
     return !QFile::remove(dir) || !QDir().rename(dir + ".aside", dir) || wrong;
 }
 
-// One way a save fails. `save` returns true when it went wrong the wrong way (it saved, or
-// said nothing or the wrong thing); so does the fault's run.
-const struct {
-    const char *why;
-    std::function<bool(const QString &dir, const std::function<bool()> &save)> run;
-} kFaults[] = {
-    {"failing open", [](const QString &, auto save) { return failStep(AtomicWriteStep::Open, save); }},
-    {"short write", [](const QString &, auto save) { return failStep(AtomicWriteStep::Write, save); }},
-    {"failing flush", [](const QString &, auto save) { return failStep(AtomicWriteStep::Flush, save); }},
-    {"failing rename", [](const QString &, auto save) { return failStep(AtomicWriteStep::Rename, save); }},
-    {"disk full after 1000 bytes", [](const QString &, auto save) {
-         return RunInChild([&] { return save() ? 1 : 0; }, RLIMIT_FSIZE, 1000) != 0;
-     }},
-    {"data folder became a regular file", folderBecameAFile},
-};
-
 } // namespace
 
 TEST_F(AlbumWindowTest, EveryFailedAlbumSaveKeepsThePreviousFileAndSaysSo)
@@ -65,10 +48,19 @@ TEST_F(AlbumWindowTest, EveryFailedAlbumSaveKeepsThePreviousFileAndSaysSo)
         const size_t shown = m_messages.shown().size();
         return dlg.SaveAlbum() || shownSince(shown) != "Error: Error saving photo album.  Check to see if the disk is full.";
     };
-    for (const auto &fault : kFaults) {
-        EXPECT_FALSE(fault.run(m_data.path(), save)) << fault.why;
-        EXPECT_EQ(ReadBytes(album), before) << fault.why;
-        EXPECT_EQ(EntryNames(m_data.path()), QStringList({"Photos.dat"})) << fault.why;
+    // Each run is true when the save went wrong the wrong way: it saved, or said nothing or the wrong thing.
+    const std::pair<const char *, std::function<bool()>> faults[] = {
+        {"failing open", [&] { return failStep(AtomicWriteStep::Open, save); }},
+        {"short write", [&] { return failStep(AtomicWriteStep::Write, save); }},
+        {"failing flush", [&] { return failStep(AtomicWriteStep::Flush, save); }},
+        {"failing rename", [&] { return failStep(AtomicWriteStep::Rename, save); }},
+        {"disk full after 1000 bytes", [&] { return RunInChild([&] { return save() ? 1 : 0; }, RLIMIT_FSIZE, 1000) != 0; }},
+        {"data folder became a regular file", [&] { return folderBecameAFile(m_data.path(), save); }},
+    };
+    for (const auto &[why, run] : faults) {
+        EXPECT_FALSE(run()) << why;
+        EXPECT_EQ(ReadBytes(album), before) << why;
+        EXPECT_EQ(EntryNames(m_data.path()), QStringList({"Photos.dat"})) << why;
     }
     // The album's name taken by a folder: the folder and its content stay, nothing else is left.
     ASSERT_TRUE(QFile::remove(album) && QDir().mkpath(album + "/inside"));
@@ -79,28 +71,6 @@ TEST_F(AlbumWindowTest, EveryFailedAlbumSaveKeepsThePreviousFileAndSaysSo)
     ASSERT_TRUE(QDir(album).removeRecursively());
     EXPECT_TRUE(dlg.SaveAlbum());
     EXPECT_EQ(NamesInFile(m_data.path()).size(), 9);
-}
-
-TEST(PictureSaveFault, EveryFailedPictureSaveLeavesNoFileAndNamesIt)
-{
-    TempDir dir;
-    QImage gray(160, 160, QImage::Format_Grayscale8);
-    gray.fill(100);
-    const ImgBitmap picture = ImgBitmap::FromQImage(gray);
-    const QString first = dir.file("p0.bmp");
-    const auto save = [&] {
-        const PictureSaveResult result = SaveNewPicture(picture, dir.path());
-        return result.error != PictureSaveError::WriteFailed || result.path != first
-               || PictureSaveErrorText(result, dir.path())
-                      != "Error saving the picture file " + first + ".  Check to see if the disk is full.";
-    };
-    for (const auto &fault : kFaults) {
-        EXPECT_FALSE(fault.run(dir.path(), save)) << fault.why;
-        EXPECT_EQ(EntryNames(dir.path()), QStringList()) << fault.why;
-    }
-    // With the faults gone the same picture is saved, whole, under the first name.
-    EXPECT_EQ(SaveNewPicture(picture, dir.path()).path, first);
-    EXPECT_EQ(QImage(first).size(), QSize(160, 160));
 }
 
 TEST(SettingsFault, AFolderThatBecameAFileMakesSyncFail)

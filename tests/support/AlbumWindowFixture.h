@@ -27,8 +27,7 @@ inline QStringList NamesInFile(const QString &dataDir)
     return names;
 }
 
-// The album window's tests: a data folder in the settings, message boxes answered and
-// recorded, and the window shown the way the program shows it, the splash ended at once.
+// A data folder in the settings, message boxes answered and recorded, the splash ended at once.
 class AlbumWindowTest : public testing::Test {
 protected:
     void SetUp() override
@@ -59,6 +58,7 @@ protected:
         open(dlg);
     }
     // Drops the files on the window as a file manager would; false when it refused the drag.
+    // (Qt hands a drop only to the widget that accepted the drag's entry.)
     static bool drop(CAlbumDlg &dlg, const QStringList &files)
     {
         QMimeData data;
@@ -66,7 +66,6 @@ protected:
         for (const QString &file : files)
             urls << QUrl::fromLocalFile(file);
         data.setUrls(urls);
-        // Qt hands a drop only to the widget that accepted the drag's entry.
         QDragEnterEvent enter(QPoint(300, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&dlg, &enter);
         QDropEvent dropped(QPointF(300, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -87,9 +86,8 @@ protected:
             texts << list(dlg)->item(row)->text();
         return texts;
     }
-    // The list with the selected item in brackets, the enabled buttons (Add, Remove, reName,
-    // Up, Down) and the enabled menu items (from File, Paste, Scan, Capture, remove, rename):
-    // "n0 [n1] | ARNUD | fpscrn".
+    // The list, selection in brackets, enabled buttons (Add Remove reName Up Down) and menu
+    // items (from File, Paste, Scan, Capture, remove, rename): "n0 [n1] | ARNUD | fpscrn".
     static QString state(CAlbumDlg &dlg)
     {
         QStringList items = texts(dlg);

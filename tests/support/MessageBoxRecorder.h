@@ -12,8 +12,8 @@ inline QString MessageText(const MessageRequest &request)
            + (request.buttons == MessageButtons::YesNo ? " [Yes No]" : "");
 }
 
-// Answers the program's message boxes while alive and remembers what they said.
-// Answers are taken from the queue; an empty queue answers Ok or No.
+// Answers the program's message boxes while alive (from the queue, else Ok or No) and
+// remembers what they said.
 class MessageBoxRecorder {
 public:
     MessageBoxRecorder()

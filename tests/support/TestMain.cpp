@@ -1,6 +1,5 @@
-// main() of every test executable. Settings, data, Qt's runtime folder and every temporary
-// file of the run (other programs' too) go to one private folder, prepared before the first
-// QSettings or QStandardPaths use and removed when the run ends, even by exit() in a test.
+// main() of every test executable: settings, data, Qt's runtime folder and temporary files go
+// to one private folder, removed when the run ends, even by exit() in a test.
 #include <gtest/gtest.h>
 
 #include <QApplication>

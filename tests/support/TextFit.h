@@ -25,9 +25,8 @@ inline QStringList ClippedTexts(const QWidget *root)
                   label->contentsRect().size());
     }
     for (const QAbstractButton *button : root->findChildren<QAbstractButton *>()) {
-        // Push buttons' size hints carry a style minimum width: only the text and margins
-        // count. Radio buttons and check boxes: indicator, spacing and text across, as the
-        // style lays them out; one line of text down (the hint adds room for a focus frame).
+        // Push buttons: text and margins (the hint has a style minimum). Others: the hint across,
+        // one line of text down (the hint adds room for a focus frame).
         const QSize needed = qobject_cast<const QPushButton *>(button)
             ? button->fontMetrics().size(Qt::TextShowMnemonic, button->text())
                   + QSize(button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button), 0)
