@@ -65,10 +65,9 @@ struct Album : QWidget, PictureEditorOwner { const QString &dataDir() const over
 // The editor on a 640 by 480 picture, opened from an album; its message boxes answered and kept.
 class PictureEditor : public testing::Test {
 protected:
-    void SetUp() override { QSettings().setValue("Parameters/Gray Level", 2); QSettings().setValue("Parameters/Contrast", 0); }
+    void SetUp() override { QSettings().setValue("Parameters/Gray Level", 2); QSettings().setValue("Parameters/Contrast", 0); m_album.dir = m_data.path(); }
     void open(QWidget *parent = nullptr)
     {
-        m_album.dir = m_data.path();
         editor = std::make_unique<CPictureEditorDlg>(parent ? parent : &m_album);
         editor->m_source = ImgBitmap::FromQImage(testimg::color(640, 480, [](int x, int y) { return qRgb(x * 255 / 640, y * 255 / 480, 128); }));
         editor->show();
@@ -94,14 +93,10 @@ TEST(CropGeometry, HandlesAndFrameDecidePressAndCursor)
     narrow.SetFrame(10, 10, 16, 50);
     // Where a press there and a move by (1, 2) leave the frame.
     const struct { const char *why; CropGeometry geometry; QPoint point; CropRect nudged; Qt::CursorShape cursor; } rows[] = {
-        {"top-left handle 5 px past the corner", {}, {5, 5}, {11, 12, 50, 50}, Qt::SizeFDiagCursor},
-        {"top-left handle inside", {}, {14, 14}, {11, 12, 50, 50}, Qt::SizeFDiagCursor},
-        {"top-right handle", {}, {54, 14}, {10, 12, 51, 50}, Qt::SizeBDiagCursor},
-        {"bottom-left handle", {}, {5, 54}, {11, 10, 50, 52}, Qt::SizeBDiagCursor},
-        {"bottom-right handle", {}, {50, 50}, {10, 10, 51, 52}, Qt::SizeFDiagCursor},
-        {"left edge is inside", {}, {10, 30}, {11, 12, 51, 52}, Qt::SizeAllCursor},
-        {"top edge is inside", {}, {30, 10}, {11, 12, 51, 52}, Qt::SizeAllCursor},
-        {"right edge is outside", {}, {50, 30}, kFrame, Qt::ArrowCursor},
+        {"top-left handle 5 px past the corner", {}, {5, 5}, {11, 12, 50, 50}, Qt::SizeFDiagCursor}, {"top-left handle inside", {}, {14, 14}, {11, 12, 50, 50}, Qt::SizeFDiagCursor},
+        {"top-right handle", {}, {54, 14}, {10, 12, 51, 50}, Qt::SizeBDiagCursor}, {"bottom-left handle", {}, {5, 54}, {11, 10, 50, 52}, Qt::SizeBDiagCursor},
+        {"bottom-right handle", {}, {50, 50}, {10, 10, 51, 52}, Qt::SizeFDiagCursor}, {"left edge is inside", {}, {10, 30}, {11, 12, 51, 52}, Qt::SizeAllCursor},
+        {"top edge is inside", {}, {30, 10}, {11, 12, 51, 52}, Qt::SizeAllCursor}, {"right edge is outside", {}, {50, 30}, kFrame, Qt::ArrowCursor},
         {"bottom edge is outside", {}, {30, 50}, kFrame, Qt::ArrowCursor},
         {"press top-right, cursor bottom-right", flat, {50, 12}, {10, 12, 51, 16}, Qt::SizeFDiagCursor},
         {"press bottom-left, cursor bottom-right", narrow, {12, 50}, {11, 10, 16, 52}, Qt::SizeFDiagCursor},
@@ -368,7 +363,6 @@ TEST_F(PictureEditor, ReducedFirstSavesAFullDecodesPictureForTheInitialFrameAndA
     const QString path = m_data.file("photo.jpg");
     WriteBytes(path, testimg::encoded(testimg::photoLike(2690, 2045, 21), "jpg"));
     const auto grays = [](const QImage &picture) { return picture.convertToFormat(QImage::Format_Grayscale8); };
-    m_album.dir = m_data.path();
     for (const bool waitForFullPicture : {false, true}) {
         SCOPED_TRACE(waitForFullPicture ? "saved after the full picture came" : "saved at once");
         CPictureEditorDlg full(&m_album);
