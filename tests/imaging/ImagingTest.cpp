@@ -1,11 +1,11 @@
 #include "CraftedFiles.h"
 #include "TestImages.h"
 
+#include "album/AlbumBytes.h"
 #include "support/TempDir.h"
 
 #include "imaging/Bitmap.h"
 
-#include <QFileInfo>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
@@ -17,10 +17,7 @@ namespace {
 
 const GrayPalette kGray4 = GrayPalette::Gray4(), kGray16 = GrayPalette::Gray16();
 
-QImage numbered(int width, int height)
-{
-    return testimg::gray(width, height, [&](int x, int y) { return (y * width + x) % 251; });
-}
+QImage numbered(int width, int height) { return testimg::gray(width, height, [&](int x, int y) { return (y * width + x) % 251; }); }
 
 QImage after(const QImage &image, const std::function<void(ImgBitmap &)> &change)
 {
@@ -131,7 +128,7 @@ TEST(BitmapLoad, ReadsEachFormatAndRefusesItCutOffDamagedOrMissing)
     TempDir dir;
     const QImage photo = testimg::photoLike(80, 60, 13);
     QStringList files = {dir.file("rle.bmp")}; // 1600 by 1600 in a few bytes, complete only with its end code
-    testimg::writeFile(files[0], crafted::emptyRunLengthBmp(1600, 1600));
+    WriteBytes(files[0], crafted::emptyRunLengthBmp(1600, 1600));
     for (const char *format : {"png", "jpg", "bmp", "tiff", "webp", "gif", "pcx", "tga", "psd", "sgi"}) { // Qt's or ImageMagick's
         files << dir.file(QString("sample.") + format);
         EXPECT_TRUE(photo.save(files.back(), format, 95) || QProcess::execute("convert", {files[1], files.back()}) == 0) << format;
@@ -141,15 +138,15 @@ TEST(BitmapLoad, ReadsEachFormatAndRefusesItCutOffDamagedOrMissing)
         const bool lossy = path.endsWith("jpg") || path.endsWith("webp") || path.endsWith("gif");
         EXPECT_TRUE(path == files[0] ? whole.size() == QSize(1600, 1600) : lossy ? whole.size() == photo.size() : whole == photo)
             << qPrintable(path);
-        const QByteArray bytes = testimg::readFile(path);
+        const QByteArray bytes = ReadBytes(path);
         for (double kept : {0.97, 0.6, 0.25, 0.02}) {
-            testimg::writeFile(dir.file("cut"), bytes.left(int(bytes.size() * kept)));
+            WriteBytes(dir.file("cut"), bytes.left(int(bytes.size() * kept)));
             EXPECT_TRUE(loaded(dir.file("cut")).isNull()) << qPrintable(path) << " kept " << kept;
         }
     }
-    testimg::writeFile(dir.file("cut"), testimg::readFile(files[0]).chopped(1)); // no end code
+    WriteBytes(dir.file("cut"), ReadBytes(files[0]).chopped(1)); // no end code
     EXPECT_TRUE(loaded(dir.file("cut")).isNull());
-    testimg::writeFile(dir.file("cut"), {});
+    WriteBytes(dir.file("cut"), {});
     for (const QString &path : {dir.file("cut"), dir.file("missing.png"), dir.path()}) // empty, missing, a folder
         EXPECT_TRUE(loaded(path).isNull()) << qPrintable(path);
 }
@@ -158,11 +155,11 @@ TEST(BitmapSaveBmp4, WritesFourBitsPerPixelBottomUpWithThePaletteGraysFirst)
 {
     TempDir dir;
     const QString path = dir.file("picture.bmp");
-    testimg::writeFile(path, QByteArray(50000, 'x')); // replaced
+    WriteBytes(path, QByteArray(50000, 'x')); // replaced
     ImgBitmap photo = ImgBitmap::FromQImage(testimg::photoLike(160, 120, 9));
     photo.ReduceColors(kGray4);
     ASSERT_TRUE(photo.SaveBmp4(path) && !ImgBitmap().SaveBmp4(dir.file("none.bmp")));
-    const QByteArray bytes = testimg::readFile(path);
+    const QByteArray bytes = ReadBytes(path);
     ASSERT_EQ(bytes.size(), 118 + 120 * 80);
     const struct { const char *what; int at, size; uint32_t value; } fields[] = {
         {"file size", 2, 4, 9718}, {"pixel offset", 10, 4, 118}, {"info header size", 14, 4, 40}, {"width", 18, 4, 160},

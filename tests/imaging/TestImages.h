@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QBuffer>
-#include <QFile>
 #include <QImage>
 #include <QProcess>
 
@@ -75,18 +74,6 @@ inline QByteArray encoded(const QImage &image, const char *format, int quality =
     QByteArray bytes;
     QBuffer buffer(&bytes);
     return buffer.open(QIODevice::WriteOnly) && image.save(&buffer, format, quality) ? bytes : QByteArray();
-}
-
-inline bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-inline QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace testimg
