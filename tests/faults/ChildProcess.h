@@ -8,9 +8,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-// Runs body in a fork()ed child: its exit code, 102 when it threw, -1 when killed. RLIMIT_FSIZE
-// acts as a full disk (SIGXFSZ ignored); RLIMIT_AS caps its address space at its size plus limit
-// bytes, except under AddressSanitizer, whose shadow memory such a cap breaks.
+extern "C" void __gcov_dump(); // coverage builds: _exit skips the data (not under a size cap: cut short)
+
+// Runs body in a fork()ed child: its exit code, 102 when it threw, -1 when killed. RLIMIT_FSIZE acts as
+// a full disk (SIGXFSZ ignored); RLIMIT_AS caps its address space at its size plus limit bytes (not
+// under AddressSanitizer, whose shadow memory such a cap breaks).
 inline int RunInChild(const std::function<int()> &body, int resource = -1, rlim_t limit = 0)
 {
     const pid_t child = fork();
@@ -25,7 +27,12 @@ inline int RunInChild(const std::function<int()> &body, int resource = -1, rlim_
         const rlimit cap{limit, limit};
         // No destructors and no return into the test runner: the parent owns folders and windows.
         try {
-            _exit(resource < 0 || setrlimit(resource, &cap) == 0 ? body() : 100);
+            const int status = resource < 0 || setrlimit(resource, &cap) == 0 ? body() : 100;
+#ifdef VELLUMO_COVERAGE
+            if (resource != RLIMIT_FSIZE)
+                __gcov_dump();
+#endif
+            _exit(status);
         } catch (...) {
             _exit(102);
         }
