@@ -21,15 +21,6 @@ bool dividesBoth(QSize size, int denominator)
     return size.width() % denominator == 0 && size.height() % denominator == 0;
 }
 
-// The picture's size as shown once decoded at 1/denominator.
-QSize reducedShownSize(const imaging::JpegInfo &info, int denominator)
-{
-    // Whole squares only, as the decode keeps them.
-    const imaging::JpegInfo reduced{QSize(info.stored.width() / denominator, info.stored.height() / denominator),
-                                    info.orientation};
-    return reduced.shown();
-}
-
 bool spansTwice(QSize span, QSize needed)
 {
     return span.width() >= 2 * needed.width() && span.height() >= 2 * needed.height();
@@ -42,7 +33,7 @@ std::optional<CropRect> MapToReducedJpeg(const imaging::JpegInfo &info, const Cr
     const std::optional<QSize> fitted = FitIntoHandheld(sourceRect);
     if (!fitted || (info.orientation != 1 && !dividesBoth(info.stored, denominator)))
         return std::nullopt;
-    const QSize shown = reducedShownSize(info, denominator);
+    const QSize shown = info.reduced(denominator).shown();
     const auto toReduced = [denominator](int value) { return qRound(double(value) / denominator); };
     // Rounding can change the proportions enough to change the fitted size by a pixel; the
     // nearest rectangle that keeps it moves an edge by an output pixel at most.
@@ -81,7 +72,7 @@ int ChooseEditorJpegReduction(const imaging::JpegInfo &info, QSize control)
     const ViewGeometry view = ComputeViewGeometry(info.shown(), control);
     const CropRect initial = MapFrameToSource(view.initialFrame, view.placement);
     for (const int denominator : kDenominators) {
-        if (spansTwice(reducedShownSize(info, denominator), view.scaledSize)
+        if (spansTwice(info.reduced(denominator).shown(), view.scaledSize)
             && ReducedJpegSourceRect(info, initial, denominator))
             return denominator;
     }

@@ -151,6 +151,11 @@ QSize JpegInfo::shown() const
     return shownSize(stored, orientation);
 }
 
+JpegInfo JpegInfo::reduced(int denominator) const
+{
+    return {QSize(stored.width() / denominator, stored.height() / denominator), orientation};
+}
+
 std::optional<JpegInfo> readJpegInfo(std::span<const uint8_t> bytes)
 {
     if (!looksLikeJpeg(bytes))
@@ -170,8 +175,9 @@ QImage decodeJpeg(std::span<const uint8_t> bytes, int denominator, const std::at
         || !setOutput(d, denominator))
         return {};
     // Whole squares only: the last partial ones stand for fewer source pixels.
-    const int width = int(d.info.image_width / unsigned(denominator));
-    const int height = int(d.info.image_height / unsigned(denominator));
+    const QSize whole = JpegInfo{QSize(int(d.info.image_width), int(d.info.image_height))}.reduced(denominator).stored;
+    const int width = whole.width();
+    const int height = whole.height();
     if (width <= 0 || height <= 0)
         return {};
     // The saved EXIF data goes with the decoder's image memory when the rows are read.

@@ -19,6 +19,8 @@ struct JpegInfo {
     int orientation = 1; // EXIF orientation code
 
     QSize shown() const;
+    // As decodeJpeg gives it at 1/denominator: whole squares only.
+    JpegInfo reduced(int denominator) const;
     bool operator==(const JpegInfo &) const = default;
 };
 
