@@ -4,8 +4,11 @@ CMAKE_ARGS ?=
 JOBS ?= $(shell nproc)
 # Rebuilds after a branch switch or in a second checkout reuse earlier compiles.
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+# `make install` puts the programs under $(DESTDIR)$(PREFIX); `make uninstall` takes them away.
+PREFIX ?= /usr/local
+DESTDIR ?=
 
-.PHONY: run test build deps clean coverage package
+.PHONY: run test build deps clean coverage package install uninstall
 
 run: build
 	./$(BUILD)/vellumo
@@ -24,14 +27,31 @@ coverage: deps
 		-DVELLUMO_BENCHMARKS=OFF
 	cmake --build build-coverage -j$(JOBS)
 	find build-coverage -name '*.gcda' -delete
-	cd build-coverage && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	@# The summary is printed also when a test fails; the target fails after it.
+	status=0; (cd build-coverage && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)) || status=$$?; \
 	gcovr --root . --object-directory build-coverage --exclude 'tests/' --exclude 'bench/' \
 		--exclude 'build.*/' --exclude-throw-branches --exclude-unreachable-branches \
-		--print-summary --txt build-coverage/coverage.txt
+		--print-summary --txt build-coverage/coverage.txt || exit $$?; \
+	if [ $$status -ne 0 ]; then echo "make coverage: some tests failed (above); the figures count the tests that ran"; fi; \
+	exit $$status
 
 # The Debian package (build/vellumo_<version>_<arch>.deb); scripts/check-package checks it.
 package: build
 	cd $(BUILD) && cpack -G DEB
+
+# The manual pages are made for the prefix while they are installed (cmake/InstallManualPages.cmake).
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# Removes exactly what `make install` with the same PREFIX and DESTDIR put there: the list comes
+# from an install into a scratch folder. Settings and albums are the user's and stay (README).
+uninstall: build
+	rm -rf $(BUILD)/uninstall-list
+	DESTDIR="$(CURDIR)/$(BUILD)/uninstall-list" cmake --install $(BUILD) --prefix "$(PREFIX)" >/dev/null
+	cd $(BUILD)/uninstall-list && find . ! -type d | sed 's|^\.||' | while read -r file; do \
+		rm -fv "$(DESTDIR)$$file"; done
+	-rmdir "$(DESTDIR)$(PREFIX)/share/doc/vellumo"
+	rm -rf $(BUILD)/uninstall-list
 
 deps:
 	./scripts/install-deps

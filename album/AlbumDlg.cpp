@@ -8,6 +8,7 @@
 #include "app/MessageBox.h"
 #include "app/Settings.h"
 #include "app/SplashDlg.h"
+#include "app/WriteFailure.h"
 #include "album/HelpWindow.h"
 #include "editor/NameDlg.h"
 #include "editor/PictureEditorDlg.h"
@@ -23,12 +24,19 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <cerrno>
+#include <utility>
 
 namespace {
 
-const QString kSaveError =
-    QStringLiteral("Error saving photo album.  Check to see if the disk is full.");
+// Asked right after the failed write, while errno still tells why.
+QString saveErrorText(const QString &dataDir)
+{
+    return QStringLiteral("Error saving photo album.  ") + WriteFailureReason(errno, dataDir);
+}
 
 } // namespace
 
@@ -157,8 +165,10 @@ void CAlbumDlg::buildMenu()
     m_menuBar->setObjectName(QString::number(ResourceId::AlbumMenu));
 
     QMenu *file = m_menuBar->addMenu(QStringLiteral("File"));
-    addMenuItem(file, AlbumId::MenuAddFromFile, QStringLiteral("&Add Photo from File ..."));
-    addMenuItem(file, AlbumId::MenuPaste, QStringLiteral("&Paste from Clipboard"));
+    // The desktop's own keys for the commands that have one; the menus show them.
+    addMenuItem(file, AlbumId::MenuAddFromFile, QStringLiteral("&Add Photo from File ..."))
+        ->setShortcut(QKeySequence::Open);
+    addMenuItem(file, AlbumId::MenuPaste, QStringLiteral("&Paste from Clipboard"))->setShortcut(QKeySequence::Paste);
     addMenuItem(file, AlbumId::MenuScan, QStringLiteral("&Scan Photo ..."));
     addMenuItem(file, AlbumId::MenuCapture, QStringLiteral("&Capture Photo from the Screen ..."));
     file->addSeparator();
@@ -172,7 +182,7 @@ void CAlbumDlg::buildMenu()
     addMenuItem(album, AlbumId::MenuMoveDown, QStringLiteral("Move Photo &Down the List"));
 
     QMenu *help = m_menuBar->addMenu(QStringLiteral("Help"));
-    addMenuItem(help, AlbumId::Help, QStringLiteral("Help"));
+    addMenuItem(help, AlbumId::Help, QStringLiteral("Help"))->setShortcut(QKeySequence::HelpContents);
     help->addSeparator();
     addMenuItem(help, AlbumId::MenuAbout, QStringLiteral("About Vellumo ..."));
 }
@@ -185,6 +195,11 @@ void CAlbumDlg::setVisible(bool visible)
         OnInitDialog();
     }
     QDialog::setVisible(visible);
+    if (visible && !m_fileToOpen.isEmpty())
+        QTimer::singleShot(0, this, [this, file = std::exchange(m_fileToOpen, QString())] {
+            if (!m_records.isFull())
+                AddPhotoFromFile(file);
+        });
 }
 
 bool CAlbumDlg::OnInitDialog()
@@ -236,7 +251,7 @@ bool CAlbumDlg::SaveAlbum()
     const QString path = AlbumFilePath(m_dataDir);
     if (m_backupBeforeSave) {
         if (!BackupAlbumFile(path)) {
-            ShowMessageBox(this, kSaveError, QStringLiteral("Error"));
+            ShowMessageBox(this, saveErrorText(m_dataDir), QStringLiteral("Error"));
             return false;
         }
         m_backupBeforeSave = false;
@@ -246,7 +261,7 @@ bool CAlbumDlg::SaveAlbum()
     for (int row = 0; row < m_list->count(); ++row)
         ordered.push_back(m_records.at(m_list->item(row)->data(Qt::UserRole).toInt()));
     if (!WriteAlbumFile(path, ordered)) {
-        ShowMessageBox(this, kSaveError, QStringLiteral("Error"));
+        ShowMessageBox(this, saveErrorText(m_dataDir), QStringLiteral("Error"));
         return false;
     }
     return true;

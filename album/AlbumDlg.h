@@ -60,6 +60,10 @@ public:
     void LoadAlbum();
     bool SaveAlbum();
 
+    // The picture editor opens on this file as soon as the window has shown itself (the file
+    // named on the command line); it is added as "Add Photo" adds a chosen file.
+    void OpenFileWhenShown(const QString &file);
+
     const QString &dataDir() const override { return m_dataDir; }
     const RecordTable &records() const { return m_records; }
 
@@ -126,4 +130,5 @@ private:
     QWidget *m_client = nullptr;
     PreviewPanel *m_panel = nullptr;
     QPointer<HelpWindow> m_help;
+    QString m_fileToOpen;
 };

@@ -5,7 +5,7 @@
 
 #include <QApplication>
 
-int CAlbumApp::InitInstance()
+int CAlbumApp::InitInstance(const QString &fileToOpen)
 {
     // Settings live under Quillmere/Vellumo; the data folder fallback uses the same names.
     QCoreApplication::setOrganizationName(QStringLiteral("Quillmere"));
@@ -15,6 +15,8 @@ int CAlbumApp::InitInstance()
     QGuiApplication::setDesktopFileName(QStringLiteral(VELLUMO_APP_ID));
 
     CAlbumDlg dlg;
+    if (!fileToOpen.isEmpty())
+        dlg.OpenFileWhenShown(fileToOpen);
     dlg.exec();
     return 0;
 }

@@ -30,9 +30,20 @@ QString DefaultDataDirectory()
     return dir;
 }
 
+QString AbsoluteDataDirectory(const QString &stored)
+{
+    if (stored.isEmpty() || QDir::isAbsolutePath(stored))
+        return stored;
+    if (stored == QLatin1String("~"))
+        return QDir::homePath();
+    if (stored.startsWith(QLatin1String("~/")))
+        return QDir::homePath() + stored.mid(1);
+    return QDir::homePath() + QLatin1Char('/') + stored;
+}
+
 QString ResolveDataDirectory(Settings &settings)
 {
-    const QString stored = settings.dataDir();
+    const QString stored = AbsoluteDataDirectory(settings.dataDir());
     if (!stored.isEmpty() && PathExists(stored))
         return stored;
     const QString fallback = DefaultDataDirectory();

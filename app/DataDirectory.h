@@ -11,7 +11,12 @@ bool PathExists(const QString &path);
 // The per-user application data folder, created when missing, without a trailing separator.
 QString DefaultDataDirectory();
 
-// The data directory from the settings; when it is empty or names nothing that exists,
+// A DataDir written by hand as "~", "~/..." or a relative path means a folder of the home
+// folder, whatever folder the program was started from: the album stores absolute picture
+// paths. Absolute paths are kept as they are, trailing separator and all.
+QString AbsoluteDataDirectory(const QString &stored);
+
+// The data directory from the settings, made absolute; when it is empty or names nothing that exists,
 // the default folder, which is then written back to the settings.
 QString ResolveDataDirectory(Settings &settings);
 

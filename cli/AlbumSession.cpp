@@ -1,7 +1,10 @@
 #include "cli/AlbumSession.h"
 
 #include "album/AlbumFile.h"
+#include "app/WriteFailure.h"
 #include "cli/ToolFailure.h"
+
+#include <cerrno>
 
 #include <utility>
 
@@ -55,7 +58,7 @@ void AlbumSession::save()
     const QString path = albumPath();
     if (m_backupBeforeSave) {
         if (!BackupAlbumFile(path))
-            Fail(QStringLiteral("cannot keep the album file %1 as %1.bak").arg(path));
+            Fail(QStringLiteral("cannot keep the album file %1 as %1.bak. %2").arg(path, WriteFailureReason(errno, m_dataDir)));
         m_backupBeforeSave = false;
     }
     std::vector<PhotoRecord> ordered;
@@ -63,5 +66,5 @@ void AlbumSession::save()
     for (const int slot : m_order)
         ordered.push_back(m_table.at(slot));
     if (!WriteAlbumFile(path, ordered))
-        Fail(QStringLiteral("cannot save the album file %1").arg(path));
+        Fail(QStringLiteral("cannot save the album file %1. %2").arg(path, WriteFailureReason(errno, m_dataDir)));
 }

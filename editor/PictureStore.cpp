@@ -1,6 +1,7 @@
 #include "editor/PictureStore.h"
 
 #include "album/PhotoRecord.h"
+#include "app/WriteFailure.h"
 #include "editor/PictureFileName.h"
 #include "imaging/Bitmap.h"
 
@@ -8,6 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+
+#include <cerrno>
 
 PictureSaveResult SaveNewPicture(const ImgBitmap &picture, const QString &dataDir)
 {
@@ -17,7 +20,7 @@ PictureSaveResult SaveNewPicture(const ImgBitmap &picture, const QString &dataDi
     if (!PathFitsRecord(*path))
         return {PictureSaveError::PathTooLong, *path};
     if (!picture.SaveBmp4(*path))
-        return {PictureSaveError::WriteFailed, *path};
+        return {PictureSaveError::WriteFailed, *path, errno};
     return {PictureSaveError::None, *path};
 }
 
@@ -37,8 +40,8 @@ QString PictureSaveErrorText(const PictureSaveResult &result, const QString &dat
             .arg(dataDir, result.path)
             .arg(kPathFieldBytes);
     case PictureSaveError::WriteFailed:
-        return QStringLiteral("Error saving the picture file %1.  Check to see if the disk is full.")
-            .arg(result.path);
+        return QStringLiteral("Error saving the picture file %1.  %2")
+            .arg(result.path, WriteFailureReason(result.systemError, dataDir));
     }
     return QString();
 }

@@ -11,6 +11,7 @@ enum class PictureSaveError { None, NoFreeName, PathTooLong, WriteFailed };
 struct PictureSaveResult {
     PictureSaveError error = PictureSaveError::None;
     QString path;          // the file written, or the one that could not be
+    int systemError = 0;   // WriteFailed: errno of the failed write
 };
 
 // Never overwrites an existing file and never leaves a half-written one.

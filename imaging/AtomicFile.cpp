@@ -20,7 +20,19 @@ std::atomic<AtomicWriteFaultHook> faultHook{nullptr};
 bool injectFault(AtomicWriteStep step)
 {
     const AtomicWriteFaultHook hook = faultHook.load();
-    return hook && hook(step);
+    if (!hook || !hook(step))
+        return false;
+    // A write cut short is a disk filling up; the other steps fail as on a failing device.
+    errno = step == AtomicWriteStep::Write ? ENOSPC : EIO;
+    return true;
+}
+
+// Removes a file without losing the errno of the failure that made it go.
+void removeKeepingCause(const std::string &path)
+{
+    const int cause = errno;
+    ::unlink(path.c_str());
+    errno = cause;
 }
 
 bool writeAll(int fd, const char *data, size_t size)
@@ -99,7 +111,7 @@ bool finish(int fd, bool ok, const std::string &temporary, const std::string &ta
     ok = ::close(fd) == 0 && ok;
     ok = ok && putInPlace(temporary, target);
     if (!ok)
-        ::unlink(temporary.c_str());
+        removeKeepingCause(temporary);
     return ok;
 }
 
@@ -118,7 +130,11 @@ bool copyInPlace(int from, const struct stat &source, const std::string &target)
 bool writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
     const std::string target = targetOf(path);
-    if (target.empty() || injectFault(AtomicWriteStep::Open))
+    if (target.empty()) {
+        errno = ENOENT;
+        return false;
+    }
+    if (injectFault(AtomicWriteStep::Open))
         return false;
     const std::string temporary = temporaryNameFor(target);
     const int fd = createTemporary(temporary);
@@ -135,7 +151,11 @@ bool keepCopyAtomically(const QString &source, const QString &path)
 {
     const std::string target = targetOf(path);
     const QByteArray from = QFile::encodeName(source);
-    if (target.empty() || from.isEmpty() || injectFault(AtomicWriteStep::Open))
+    if (target.empty() || from.isEmpty()) {
+        errno = ENOENT;
+        return false;
+    }
+    if (injectFault(AtomicWriteStep::Open))
         return false;
     // A link shares the file itself, which is never written in place: every save makes a new one.
     const std::string temporary = temporaryNameFor(target);
@@ -143,7 +163,7 @@ bool keepCopyAtomically(const QString &source, const QString &path)
         && ::linkat(AT_FDCWD, from.constData(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) == 0) {
         const bool ok = putInPlace(temporary, target);
         // Also when the target already was that file: rename() then leaves both names.
-        ::unlink(temporary.c_str());
+        removeKeepingCause(temporary);
         return ok;
     }
     // No hard links here (another file system, or one without them): a copy.

@@ -11,7 +11,8 @@ namespace imaging {
 // false returned. A target that is a symbolic link (or a chain of them, relative or absolute)
 // is written through: the file it finally names is replaced and the links stay, a dangling
 // link's target is created. A replaced file keeps its permission bits, and its owner and group
-// where the process may set them.
+// where the process may set them. After a failure errno says why (ENOSPC for a full disk,
+// ENOENT for a folder that is gone, EACCES or EROFS for one that cannot be written, ...).
 
 // The target then holds exactly `bytes`.
 bool writeFileAtomically(const QString &path, const QByteArray &bytes);
@@ -23,7 +24,7 @@ bool keepCopyAtomically(const QString &source, const QString &path);
 
 // For fault-injection tests only: every following write asks the hook before each step and
 // fails that step as the system would when it returns true (Write then stops halfway, as a
-// disk filling up does; Link makes a copy fall back to streaming, as on a file system without
+// disk filling up does, with ENOSPC; the others fail with EIO; Link makes a copy fall back to streaming, as on a file system without
 // hard links). Null, the default, injects nothing.
 enum class AtomicWriteStep { Open, Write, Flush, Rename, Link };
 using AtomicWriteFaultHook = bool (*)(AtomicWriteStep);

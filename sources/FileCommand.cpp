@@ -35,6 +35,11 @@ void CAlbumDlg::OnAddPhotoFromFile()
     AddPhotoFromFile(file);
 }
 
+void CAlbumDlg::OpenFileWhenShown(const QString &file)
+{
+    m_fileToOpen = file;
+}
+
 bool CAlbumDlg::AddPhotoFromFile(const QString &file)
 {
     CPictureEditorDlg editor(this);

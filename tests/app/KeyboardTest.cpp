@@ -4,6 +4,7 @@
 #include "res/Resources.h"
 #include "support/AlbumWindowFixture.h"
 
+#include <QClipboard>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -115,6 +116,8 @@ TEST_F(KeyboardTest, CommandsByButtonMenuOrEnterActOnTheSelectionAndReachTheFile
 TEST_F(KeyboardTest, ExitEnterAndTheCloseBoxSaveInListOrderEscapeDoesNotAndEnterOnAddAddsOnly)
 {
     const auto enterOn = [](const char *id) { return [id](CAlbumDlg &d) { pressEnterOn(d, id); }; };
+    const auto ctrl = [](Qt::Key key) { return [key](CAlbumDlg &d) { QTest::keyClick(&d, key, Qt::ControlModifier); }; };
+    QApplication::clipboard()->setText("no picture");
     struct Row { const char *why; std::function<void(CAlbumDlg &)> end; const char *happened; bool saves; };
     const Row rows[] = {
         {"File Exit", [](CAlbumDlg &d) { menuItem(d, AlbumId::MenuExit)->trigger(); }, "", true},
@@ -123,6 +126,8 @@ TEST_F(KeyboardTest, ExitEnterAndTheCloseBoxSaveInListOrderEscapeDoesNotAndEnter
         {"the close box", [](CAlbumDlg &d) { d.close(); }, "", true},
         {"Escape", [](CAlbumDlg &d) { QTest::keyClick(&d, Qt::Key_Escape); }, "", false},
         {"Enter on Add Photo opens the file chooser", enterOn("1000"), "QFileDialog", false},
+        {"Ctrl+O opens the file chooser", ctrl(Qt::Key_O), "QFileDialog", false},
+        {"Ctrl+V pastes", ctrl(Qt::Key_V), "Copy from Clipboard: You must first copy an image to the clipboard. (!)", false},
     };
     for (const Row &r : rows) {
         writeAlbum(NumberedRecords(3, m_data.path()));
@@ -134,6 +139,11 @@ TEST_F(KeyboardTest, ExitEnterAndTheCloseBoxSaveInListOrderEscapeDoesNotAndEnter
         EXPECT_EQ(happened(), r.happened) << r.why;
         EXPECT_EQ(dlg.isVisible(), *r.happened != 0) << r.why;
         EXPECT_EQ(NamesInFile(m_data.path()), r.saves ? QStringList({"n2", "n0", "n1"}) : QStringList()) << r.why;
+        // The desktop's standard keys, shown beside the commands in the menus.
+        const std::pair<int, QKeySequence::StandardKey> keys[] = {{AlbumId::MenuAddFromFile, QKeySequence::Open},
+            {AlbumId::MenuPaste, QKeySequence::Paste}, {AlbumId::Help, QKeySequence::HelpContents}};
+        for (const auto &[id, key] : keys)
+            EXPECT_EQ(menuItem(dlg, id)->shortcut().toString(), QKeySequence(key).toString()) << id;
     }
 }
 

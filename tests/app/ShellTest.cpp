@@ -40,10 +40,13 @@ TEST(Settings, EachValueLivesUnderItsSectionAndNameWithItsDefault)
     EXPECT_EQ(Settings().contrast(), 5000);
 }
 
-TEST(DataDirectory, AStoredPathIsKeptWhileSomethingExistsThereElseTheDefaultIsStored)
+TEST(DataDirectory, AStoredPathIsUsedMadeAbsoluteWhileSomethingExistsThereElseTheDefaultIsStored)
 {
     TempDir temp;
     WriteBytes(temp.file("file"), "not a folder");
+    QDir().mkpath(temp.file("album"));
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", temp.path().toLocal8Bit()); // relative and "~" paths start in the home folder
     const QString fallback = QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME")) + "/Quillmere/Vellumo";
     const std::pair<QString, QString> rows[] = {
         {QString(), fallback},                                   // first run
@@ -53,14 +56,21 @@ TEST(DataDirectory, AStoredPathIsKeptWhileSomethingExistsThereElseTheDefaultIsSt
         {temp.file("file//"), fallback},
         {temp.file("gone/"), fallback},
         {"/", "/"},
+        {"~/album", temp.file("album")},
+        {"album/", temp.file("album/")},
+        {"~", temp.path()},
+        {"~/gone", fallback},
     };
     for (const auto &[stored, expected] : rows) {
         QSettings().clear();
         Settings settings;
         settings.setDataDir(stored);
         EXPECT_EQ(ResolveDataDirectory(settings), expected) << stored.toStdString();
-        EXPECT_EQ(QSettings().value("Directories/DataDir").toString(), expected) << stored.toStdString();
+        // Only a replacement is written back; a path that was found stays as the user wrote it.
+        EXPECT_EQ(QSettings().value("Directories/DataDir").toString(), expected == fallback ? fallback : stored)
+            << stored.toStdString();
     }
+    qputenv("HOME", home);
     EXPECT_TRUE(QDir(fallback).exists());
 }
 

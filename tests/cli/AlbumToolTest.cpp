@@ -107,7 +107,7 @@ TEST_F(AlbumTool, FailuresExitWithOneNamingTheCauseAndChangeNothing)
         {{"add", "--data-dir", data, cutOff}, cutOff}, {{"add", "--data-dir", data, "--name", "Sixteen chars!!!", photo}, "Sixteen chars!!!"},
         {{"add", "--data-dir", data, "--name", "日本", photo}, "日本"}, {{"add", "--data-dir", plain, photo}, plain},
         {{"add", "--data-dir", m_files.file("nowhere"), photo}, m_files.file("nowhere")}, {{"list", "--data-dir", plain + "/sub"}, plain + "/sub"},
-        {{"add", "--data-dir", blocked, photo}, blocked + "/Photos.dat"}, {{"remove", "--data-dir", data, "3"}, "3"}, // the new picture is removed again
+        {{"add", "--data-dir", blocked, photo}, blocked + "/Photos.dat. Is a directory."}, {{"remove", "--data-dir", data, "3"}, "3"}, // the new picture is removed again
         {{"rename", "--data-dir", data, "3", "x"}, "3"}, {{"rename", "--data-dir", data, "1", "Tab\there"}, "Tab\there"},
         {{"move", "--data-dir", data, "1", "up"}, "1"}, {{"move", "--data-dir", data, "2", "down"}, "2"},
     };

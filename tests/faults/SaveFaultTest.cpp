@@ -36,7 +36,7 @@ bool folderBecameAFile(const QString &dir, const std::function<bool()> &save)
 
 } // namespace
 
-TEST_F(AlbumWindowTest, EveryFailedAlbumSaveKeepsThePreviousFileAndSaysSo)
+TEST_F(AlbumWindowTest, EveryFailedAlbumSaveKeepsThePreviousFileAndSaysWhy)
 {
     writeAlbum(NumberedRecords(10, m_data.path()));
     const QString album = AlbumFilePath(m_data.path());
@@ -44,26 +44,36 @@ TEST_F(AlbumWindowTest, EveryFailedAlbumSaveKeepsThePreviousFileAndSaysSo)
     CAlbumDlg dlg;
     open(dlg);
     delete list(dlg)->takeItem(0); // so that a save would change the file
+    QString reason;   // what the message must say after "Error saving photo album.  "
     const auto save = [&] {
         const size_t shown = m_messages.shown().size();
-        return dlg.SaveAlbum() || shownSince(shown) != "Error: Error saving photo album.  Check to see if the disk is full.";
+        return dlg.SaveAlbum() || shownSince(shown) != "Error: Error saving photo album.  " + reason;
     };
+    const QString full = "Check to see if the disk is full.", io = "Input/output error.";
+    const QString gone = "The folder " + m_data.path() + " no longer exists.";
     // Each run is true when the save went wrong the wrong way: it saved, or said nothing or the wrong thing.
-    const std::pair<const char *, std::function<bool()>> faults[] = {
-        {"failing open", [&] { return failStep(AtomicWriteStep::Open, save); }},
-        {"short write", [&] { return failStep(AtomicWriteStep::Write, save); }},
-        {"failing flush", [&] { return failStep(AtomicWriteStep::Flush, save); }},
-        {"failing rename", [&] { return failStep(AtomicWriteStep::Rename, save); }},
-        {"disk full after 1000 bytes", [&] { return RunInChild([&] { return save() ? 1 : 0; }, RLIMIT_FSIZE, 1000) != 0; }},
-        {"data folder became a regular file", [&] { return folderBecameAFile(m_data.path(), save); }},
+    const std::tuple<const char *, QString, std::function<bool()>> faults[] = {
+        {"failing open", io, [&] { return failStep(AtomicWriteStep::Open, save); }},
+        {"short write", full, [&] { return failStep(AtomicWriteStep::Write, save); }},
+        {"failing flush", io, [&] { return failStep(AtomicWriteStep::Flush, save); }},
+        {"failing rename", io, [&] { return failStep(AtomicWriteStep::Rename, save); }},
+        {"disk full after 1000 bytes", full, [&] { return RunInChild([&] { return save() ? 1 : 0; }, RLIMIT_FSIZE, 1000) != 0; }},
+        {"data folder became a regular file", gone, [&] { return folderBecameAFile(m_data.path(), save); }},
+        {"data folder gone", gone, [&] {
+            const bool aside = QDir().rename(m_data.path(), m_data.path() + ".aside");
+            return !aside | save() | !QDir().rename(m_data.path() + ".aside", m_data.path()); }},
+        {"a user who may not write there", "The folder " + m_data.path() + " is read-only.",
+         [&] { return RunInChild([&] { return setuid(65534) != 0 || save() ? 1 : 0; }) != 0; }},
     };
-    for (const auto &[why, run] : faults) {
+    for (const auto &[why, expected, run] : faults) {
+        reason = expected;
         EXPECT_FALSE(run()) << why;
         EXPECT_EQ(ReadBytes(album), before) << why;
         EXPECT_EQ(EntryNames(m_data.path()), QStringList({"Photos.dat"})) << why;
     }
     // The album's name taken by a folder: the folder and its content stay, nothing else is left.
     ASSERT_TRUE(QFile::remove(album) && QDir().mkpath(album + "/inside"));
+    reason = "Is a directory.";   // no cause of the three: the system's words
     EXPECT_FALSE(save());
     EXPECT_EQ(EntryNames(album), QStringList({"inside"}));
     EXPECT_EQ(EntryNames(m_data.path()), QStringList({"Photos.dat"}));

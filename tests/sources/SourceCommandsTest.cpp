@@ -67,6 +67,8 @@ TEST_F(SourceCommandsTest, EachSourceAddsThroughTheEditorOrSaysWhyNot)
          {"Pasted"}, {}, {"Beach"}},
         {"a drop, one after the other", [&] { EXPECT_TRUE(drop(dlg, {writePhoto("one.png"), writePhoto("two.bmp")})); },
          {"One", "Two"}, {}, {"Beach", "Pasted", "One", "Two"}},
+        {"named on the command line", [&] { dlg.OpenFileWhenShown(writePhoto("three.png")); dlg.show(); QCoreApplication::processEvents(); },
+         {"Three"}, {}, {"Beach", "Pasted", "One", "Two", "Three"}},
     };
     QStringList listed;
     for (const auto &r : rows) {
@@ -79,7 +81,7 @@ TEST_F(SourceCommandsTest, EachSourceAddsThroughTheEditorOrSaysWhyNot)
         EXPECT_TRUE(listed.isEmpty() || list(dlg)->item(listed.size() - 1)->isSelected()) << r.why;
         EXPECT_EQ(NamesInFile(m_data.path()), r.saved) << r.why;
     }
-    EXPECT_EQ(QDir(m_data.path()).entryList({"p*.bmp"}), QStringList({"p0.bmp", "p1.bmp", "p2.bmp", "p3.bmp"}));
+    EXPECT_EQ(QDir(m_data.path()).entryList({"p*.bmp"}), QStringList({"p0.bmp", "p1.bmp", "p2.bmp", "p3.bmp", "p4.bmp"}));
 }
 
 TEST_F(SourceCommandsTest, AFullAlbumRefusesEveryWayToAdd)
