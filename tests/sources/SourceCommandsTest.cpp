@@ -1,6 +1,7 @@
 #include "editor/NameDlg.h"
 #include "editor/PictureEditorDlg.h"
 #include "sources/CaptureOverlay.h"
+#include "sources/PortalResponse.h"
 #include "sources/ScanDevice.h"
 #include "support/AlbumWindowFixture.h"
 
@@ -166,4 +167,22 @@ TEST(CaptureOverlay, ADragDeliversExactlyTheDraggedAreaAndAnythingElseNothing)
         EXPECT_EQ(overlay.exec(), r.result) << r.why;
         EXPECT_EQ(overlay.captured(), r.area.isNull() ? QImage() : still.copy(r.area)) << r.why;
     }
+}
+
+TEST(PortalResponse, OnlyASuccessNamingALocalFileGivesAStill)
+{
+    using namespace CaptureFailure;
+    const struct { const char *why; uint response; const char *uri, *file; QString failure; } rows[] = {
+        {"success", 0, "file:///tmp/Screenshot%20a.png", "/tmp/Screenshot a.png", {}},
+        {"cancelled", 1, "file:///tmp/a.png", "", kCancelled},
+        {"refused", 2, "file:///tmp/a.png", "", kRefused},
+        {"a web address", 0, "https://example.org/a.png", "", kNotLocalFile},
+        {"a file on another host", 0, "file://elsewhere/tmp/a.png", "", kNotLocalFile},
+    };
+    for (const auto &r : rows) {
+        const PortalStill still = ReadScreenshotResponse(r.response, {{"uri", QString(r.uri)}});
+        EXPECT_EQ(still.file, r.file) << r.why;
+        EXPECT_EQ(still.failure, r.failure) << r.why;
+    }
+    EXPECT_EQ(PortalRequestPath(":1.42", "v7"), "/org/freedesktop/portal/desktop/request/1_42/v7");
 }
