@@ -1,5 +1,5 @@
-// The picture sources and the album window on a real Wayland desktop (a headless sway with the
-// screenshot portal, from scripts/wayland-session), and the capture on X11 with two screens.
+// The picture sources and the album window on a real Wayland desktop: a headless sway with the
+// screenshot portal, from scripts/wayland-session.
 #include "album/PreviewPanel.h"
 #include "editor/PictureEditorDlg.h"
 #include "sources/CaptureOverlay.h"
@@ -8,7 +8,6 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QLabel>
-#include <QPainter>
 #include <QProcess>
 
 namespace {
@@ -23,12 +22,10 @@ QImage pattern(QSize size)
     return image;
 }
 
-// The next overlay gets a drag from `press` to `release`; `place` is where it was.
-void dragOnNextOverlay(QPoint press, QPoint release, QRect *place = nullptr)
+// The next overlay gets a drag from `press` to `release`.
+void dragOnNextOverlay(QPoint press, QPoint release)
 {
     OnNextModal<CaptureOverlay>([=](CaptureOverlay &overlay) {
-        if (place)
-            *place = overlay.geometry();
         QTest::mousePress(&overlay, Qt::LeftButton, {}, press);
         QTest::mouseRelease(&overlay, Qt::LeftButton, {}, release);
     });
@@ -119,23 +116,4 @@ TEST_F(DesktopTest, WaylandKeysTypedOnTheDesktopRemoveTheSecondPhotoAndExitSavin
     EXPECT_TRUE(QTest::qWaitFor([&dlg] { return !dlg.isVisible(); }, 20000));
     EXPECT_EQ(NamesInFile(m_data.path()), QStringList({"n0", "n2"}));
     wtype.waitForFinished();
-}
-
-// Run on an X server whose screens, 640 by 480 and 320 by 240, stand side by side on a black root.
-TEST_F(DesktopTest, X11TwoScreensOneOverlayCoversBothAndTakesAnAreaAcrossThem)
-{
-    QLabel second;
-    second.setPixmap(QPixmap::fromImage(pattern({320, 240})));
-    second.setGeometry(640, 0, 320, 240);
-    second.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&second));
-    QImage area, expected(100, 100, QImage::Format_RGB32);
-    expected.fill(Qt::black);
-    QPainter(&expected).drawImage(40, 0, pattern({320, 240}).copy(0, 100, 60, 100));
-    QRect overlayPlace;
-    dragOnNextOverlay({600, 100}, {700, 200}, &overlayPlace);
-    QString failure;
-    EXPECT_EQ(CaptureScreenArea(area, failure), 0) << failure.toStdString();
-    EXPECT_EQ(overlayPlace, QRect(0, 0, 960, 480));
-    EXPECT_EQ(area.convertToFormat(QImage::Format_RGB32), expected);
 }
