@@ -32,17 +32,22 @@ ScreenStill fromPortal(qreal ratio)
 
 ScreenStill grabEveryScreen(QScreen *primary)
 {
+    // X11 grabs its root window, which holds every screen; a platform that grabs a single
+    // screen has the screens put together at their places.
     const QRect desktop = primary->virtualGeometry();
-    const qreal ratio = primary->devicePixelRatio();
-    QPixmap picture(desktop.size() * ratio);
-    picture.setDevicePixelRatio(ratio);
+    QPixmap picture = primary->grabWindow(0);
+    if (picture.isNull())
+        return {{}, CaptureFailure::kNoGrab};
+    if (picture.deviceIndependentSize().toSize() == desktop.size())
+        return {picture, {}};
+    picture = QPixmap(desktop.size() * primary->devicePixelRatio());
+    picture.setDevicePixelRatio(primary->devicePixelRatio());
     picture.fill(Qt::black);
-    QPainter painter(&picture);
     for (QScreen *screen : primary->virtualSiblings()) {
         const QPixmap part = screen->grabWindow(0);
         if (part.isNull())
             return {{}, CaptureFailure::kNoGrab};
-        painter.drawPixmap(screen->geometry().topLeft() - desktop.topLeft(), part);
+        QPainter(&picture).drawPixmap(screen->geometry().topLeft() - desktop.topLeft(), part);
     }
     return {picture, {}};
 }
