@@ -30,10 +30,15 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_VELLUMO_OPENED_LIBRARIES
     # Qt opens its image format plugins itself; TIFF pictures need this one.
     "*/qt6/plugins/imageformats/libqtiff.so"
+    # Qt's Wayland platform, opened on a Wayland desktop; without it the program would run
+    # through XWayland and its windows would look foreign there.
+    "*/qt6/plugins/platforms/libqwayland-generic.so"
     # ImageMagick's C library, opened when a picture of an older format is (imaging/MagickLibrary).
     "${VELLUMO_MAGICK_LIBRARY}")
 # Liberation Sans has the proportions the dialogs were laid out for; another font still works.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation2)
+# On Wayland the screen capture asks the desktop's screenshot portal for the still; everything
+# else works without it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, xdg-desktop-portal")
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/PackageTimeDepends.cmake)
 
 include(CPack)

@@ -2,6 +2,7 @@
 #include "album/AlbumDlg.h"
 
 #include "album/PreviewPanel.h"
+#include "app/MessageBox.h"
 #include "editor/PictureEditorDlg.h"
 #include "sources/CaptureOverlay.h"
 
@@ -13,8 +14,14 @@ void CAlbumDlg::OnCapturePhoto()
     // The instruction stays on the panel until the next picture is shown there.
     m_panel->drawCaptureInstruction();
     QImage area;
-    if (CaptureScreenArea(area) < 0)
+    QString failure;
+    if (CaptureScreenArea(area, failure) < 0) {
+        if (failure.isEmpty())
+            return;
+        ShowMessageBox(this, failure, QStringLiteral("Capture"), MessageButtons::Ok, MessageIcon::Exclamation);
+        ShowSelectedPicture();
         return;
+    }
     editor.m_source = ImgBitmap::FromQImage(area);
     RunEditor(editor);
 }

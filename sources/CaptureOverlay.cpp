@@ -1,5 +1,7 @@
 #include "sources/CaptureOverlay.h"
 
+#include "sources/ScreenStill.h"
+
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -25,7 +27,14 @@ int CaptureOverlay::exec()
 {
     m_done = false;
     m_result = -1;
-    showFullScreen();
+    // One window over every screen; a Wayland window cannot place itself, so there it fills
+    // the screen the desktop gives it, as with a single screen.
+    if (screen()->virtualSiblings().size() > 1 && QGuiApplication::platformName() != QLatin1String("wayland")) {
+        setGeometry(screen()->virtualGeometry());
+        show();
+    } else {
+        showFullScreen();
+    }
     activateWindow();
     QEventLoop loop;
     while (!m_done && isVisible())
@@ -95,15 +104,13 @@ void CaptureOverlay::keyPressEvent(QKeyEvent *event)
         finish(-1);
 }
 
-int CaptureScreenArea(QImage &area)
+int CaptureScreenArea(QImage &area, QString &failure)
 {
-    QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
+    const ScreenStill still = TakeScreenStill();
+    failure = still.failure;
+    if (!failure.isEmpty())
         return -1;
-    const QPixmap still = screen->grabWindow(0);
-    if (still.isNull())
-        return -1;
-    CaptureOverlay overlay(still);
+    CaptureOverlay overlay(still.picture);
     const int result = overlay.exec();
     if (result == 0)
         area = overlay.captured();

@@ -39,6 +39,6 @@ private:
     bool m_done = false;
 };
 
-// Grabs the screen and lets the user drag an area of it: 0 with the area in `area`, or -1
-// (also when the screen cannot be grabbed).
-int CaptureScreenArea(QImage &area);
+// Takes a still of the screens and lets the user drag an area of it: 0 with the area in
+// `area`, or -1: with `failure` empty when the user gave up, else saying why there was no still.
+int CaptureScreenArea(QImage &area, QString &failure);

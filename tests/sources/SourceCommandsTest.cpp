@@ -1,6 +1,6 @@
 #include "editor/NameDlg.h"
 #include "editor/PictureEditorDlg.h"
-#include "sources/CaptureOverlay.h"
+#include "sources/PortalResponse.h"
 #include "sources/ScanDevice.h"
 #include "support/AlbumWindowFixture.h"
 
@@ -142,30 +142,16 @@ TEST_F(SourceCommandsTest, EachWayAScanEndsIsReportedAndAScannedPageReachesTheEd
     EXPECT_EQ(list(dlg)->count(), 0);
 }
 
-TEST(CaptureOverlay, ADragDeliversExactlyTheDraggedAreaAndAnythingElseNothing)
+TEST(PortalResponse, OnlyASuccessNamingALocalFileGivesAStill)
 {
-    QImage still(400, 300, QImage::Format_RGB32);
-    for (int i = 0; i < 400 * 300; ++i)
-        still.setPixel(i % 400, i / 400, qRgb(i % 400 % 256, i / 400 % 256, i % 256));
-    const struct { const char *why; Qt::MouseButton button; QPoint press, release; int result; QRect area; } rows[] = {
-        {"drag up and left", Qt::LeftButton, {120, 90}, {60, 140}, 0, {60, 90, 60, 50}},
-        {"drag down and right", Qt::LeftButton, {10, 20}, {13, 24}, 0, {10, 20, 3, 4}},
-        {"a click", Qt::LeftButton, {50, 50}, {50, 50}, -1, {}},
-        {"right button", Qt::RightButton, {5, 5}, {40, 40}, -1, {}},
-        {"Escape", Qt::NoButton, {}, {}, -1, {}},
+    using namespace CaptureFailure;
+    const struct { uint response; const char *uri, *file; QString failure; } rows[] = {
+        {0, "file:///tmp/Screenshot%20a.png", "/tmp/Screenshot a.png", {}}, {1, "file:///tmp/a.png", "", kCancelled},
+        {2, "file:///tmp/a.png", "", kRefused}, {0, "https://example.org/a.png", "", kNotLocalFile}, {0, "file://elsewhere/a", "", kNotLocalFile},
     };
     for (const auto &r : rows) {
-        CaptureOverlay overlay(QPixmap::fromImage(still));
-        QTimer::singleShot(0, &overlay, [&overlay, &r] {
-            if (r.button == Qt::NoButton)
-                return QTest::keyClick(&overlay, Qt::Key_Escape);
-            QTest::mousePress(&overlay, r.button, Qt::NoModifier, r.press);
-            QMouseEvent move(QEvent::MouseMove, QPointF(r.release), overlay.mapToGlobal(QPointF(r.release)),
-                             Qt::NoButton, r.button, Qt::NoModifier);
-            QApplication::sendEvent(&overlay, &move);
-            QTest::mouseRelease(&overlay, r.button, Qt::NoModifier, r.release);
-        });
-        EXPECT_EQ(overlay.exec(), r.result) << r.why;
-        EXPECT_EQ(overlay.captured(), r.area.isNull() ? QImage() : still.copy(r.area)) << r.why;
+        const PortalStill still = ReadScreenshotResponse(r.response, {{"uri", QString(r.uri)}});
+        EXPECT_EQ(still.file + '|' + still.failure, r.file + ('|' + r.failure)) << r.response << ' ' << r.uri;
     }
+    EXPECT_EQ(PortalRequestPath(":1.42", "v7"), "/org/freedesktop/portal/desktop/request/1_42/v7");
 }

@@ -1,0 +1,63 @@
+#include "sources/ScreenStill.h"
+
+#include "imaging/ImageFile.h"
+#include "sources/PortalScreenshot.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+bool IsWaylandSession()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform == QLatin1String("wayland")
+           || (platform == QLatin1String("xcb") && qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland"));
+}
+
+namespace {
+
+ScreenStill fromPortal(qreal ratio)
+{
+    const PortalStill answer = PortalScreenshot().take();
+    if (!answer.failure.isEmpty())
+        return {{}, answer.failure};
+    // Read where it is and left there: some portals write every caller's still to one path.
+    const QImage still = imaging::readImageFile(answer.file);
+    if (still.isNull())
+        return {{}, CaptureFailure::kUnreadable};
+    QPixmap picture = QPixmap::fromImage(still);
+    picture.setDevicePixelRatio(ratio);
+    return {picture, {}};
+}
+
+ScreenStill grabEveryScreen(QScreen *primary)
+{
+    // X11 grabs its root window, which holds every screen; a platform that grabs a single
+    // screen has the screens put together at their places.
+    const QRect desktop = primary->virtualGeometry();
+    QPixmap picture = primary->grabWindow(0);
+    if (picture.isNull())
+        return {{}, CaptureFailure::kNoGrab};
+    if (picture.deviceIndependentSize().toSize() == desktop.size())
+        return {picture, {}};
+    picture = QPixmap(desktop.size() * primary->devicePixelRatio());
+    picture.setDevicePixelRatio(primary->devicePixelRatio());
+    picture.fill(Qt::black);
+    for (QScreen *screen : primary->virtualSiblings()) {
+        const QPixmap part = screen->grabWindow(0);
+        if (part.isNull())
+            return {{}, CaptureFailure::kNoGrab};
+        QPainter(&picture).drawPixmap(screen->geometry().topLeft() - desktop.topLeft(), part);
+    }
+    return {picture, {}};
+}
+
+} // namespace
+
+ScreenStill TakeScreenStill()
+{
+    QScreen *primary = QGuiApplication::primaryScreen();
+    if (!primary)
+        return {{}, CaptureFailure::kNoGrab};
+    return IsWaylandSession() ? fromPortal(primary->devicePixelRatio()) : grabEveryScreen(primary);
+}

@@ -1,0 +1,91 @@
+// The picture sources and the album window on a real Wayland desktop: a headless sway with the
+// screenshot portal, from scripts/wayland-session.
+#include "album/PreviewPanel.h"
+#include "editor/PictureEditorDlg.h"
+#include "sources/CaptureOverlay.h"
+#include "support/AlbumWindowFixture.h"
+#include <QClipboard>
+#include <QLabel>
+#include <QProcess>
+
+// Every pixel unlike its neighbours, and each 256 by 256 block unlike the others.
+static QImage pattern(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int i = 0, w = size.width(); i < w * size.height(); ++i)
+        image.setPixel(i % w, i / w, qRgb(i % w % 256, i / w % 256, i % 199));
+    return image;
+}
+
+static void keepNextEditorsSource(QImage &source)
+{
+    OnNextModal<CPictureEditorDlg>([&source](CPictureEditorDlg &editor) {
+        source = editor.m_source.ToQImage().convertToFormat(QImage::Format_RGB32);
+        editor.done(QDialog::Rejected);   // cancelled without the question whether to discard
+    });
+}
+
+using DesktopTest = AlbumWindowTest;
+
+// A new pattern window fills the desktop's one 800 by 600 screen each time, over the album window.
+// The wlroots portal has grim write every still to /tmp/out.png, and refuses when it cannot.
+TEST_F(DesktopTest, WaylandCaptureGivesTheEditorExactlyTheDraggedPixelsOrSaysWhyNotAndChangesNothing)
+{
+    CAlbumDlg dlg;
+    openWith(dlg, 2);
+    const QString before = state(dlg);
+    const struct { const char *why; Qt::MouseButton button; QPoint press, release; QRect area; QString message; } rows[] = {
+        {"down and right, the release's row and column not taken", Qt::LeftButton, {10, 20}, {310, 220}, {10, 20, 300, 200}, ""},
+        {"up and left from the last pixel", Qt::LeftButton, {799, 599}, {500, 300}, {500, 300, 299, 299}, ""},
+        {"a click", Qt::LeftButton, {50, 50}, {50, 50}, {}, ""}, {"right button", Qt::RightButton, {5, 5}, {40, 40}, {}, ""},
+        {"Escape", Qt::NoButton, {}, {}, {}, ""},
+        {"refused", Qt::NoButton, {}, {}, {}, "Capture: The screen could not be captured: the desktop refused the screenshot. (!)"},
+    };
+    for (const auto &r : rows) {
+        QLabel screen;
+        screen.setPixmap(QPixmap::fromImage(pattern({800, 600})));
+        screen.showFullScreen();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
+        QTest::qWait(300);   // until the desktop has shown it
+        QFile::remove("/tmp/out.png");
+        ASSERT_TRUE(r.message.isEmpty() || QDir().mkdir("/tmp/out.png"));
+        QImage source;
+        if (r.message.isEmpty())   // else they would wait for the next test's windows
+            OnNextModal<CaptureOverlay>([&r](CaptureOverlay &overlay) {
+                if (r.button == Qt::NoButton)
+                    return QTest::keyClick(&overlay, Qt::Key_Escape);
+                QTest::mousePress(&overlay, r.button, {}, r.press);
+                QTest::mouseRelease(&overlay, r.button, {}, r.release);
+            });
+        if (!r.area.isNull())
+            keepNextEditorsSource(source);
+        command(dlg, AlbumId::MenuCapture);
+        QDir().rmdir("/tmp/out.png");
+        EXPECT_EQ(source, r.area.isNull() ? QImage() : pattern({800, 600}).copy(r.area)) << r.why;
+        EXPECT_EQ(shownSince(0), r.message) << r.why;   // the refusal comes last
+    }
+    EXPECT_EQ(state(dlg), before);
+    EXPECT_FALSE(dlg.findChild<PreviewPanel *>()->isShowingNotice());
+    EXPECT_EQ(NamesInFile(m_data.path()), QStringList({"n0", "n1"}));
+}
+
+// wl-copy serves the clipboard until it ends; wtype loses its first key unless it waits a second.
+TEST_F(DesktopTest, WaylandPasteTakesWhatWlCopyOffersAndKeysTypedByWtypeRemoveAndExitSaving)
+{
+    CAlbumDlg dlg;
+    openWith(dlg, 3);
+    ASSERT_TRUE(pattern({300, 280}).save(m_data.file("copied.png")));
+    QProcess wlCopy, wtype;
+    wlCopy.setStandardInputFile(m_data.file("copied.png"));
+    wlCopy.start("wl-copy", {"--foreground", "--type", "image/png"});
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::clipboard()->mimeData()->hasImage(); }, 10000));
+    QImage source;
+    keepNextEditorsSource(source);
+    command(dlg, AlbumId::MenuPaste);
+    EXPECT_EQ(source, pattern({300, 280}));
+    list(dlg)->setFocus();
+    m_messages.answer(MessageAnswer::Yes);
+    wtype.start("wtype", {"-s", "1200", "-d", "100", "-k", "Down", "-k", "Delete", "-k", "Return"});
+    EXPECT_TRUE(QTest::qWaitFor([&dlg] { return !dlg.isVisible(); }, 20000));
+    EXPECT_EQ(NamesInFile(m_data.path()), QStringList({"n0", "n2"}));
+}
