@@ -1,6 +1,6 @@
 #include "cli/Commands.h"
 
-#include "app/DataDirectory.h"
+#include "album/DataDirectory.h"
 #include "cli/OpenAlbum.h"
 
 #include <QStringList>

@@ -1,8 +1,8 @@
 #include "cli/PhotoName.h"
 
 #include "cli/ToolFailure.h"
-#include "editor/NameDlg.h"
-#include "editor/NameInput.h"
+#include "windows/NameDlg.h"
+#include "album/NameInput.h"
 
 #include <QFileInfo>
 

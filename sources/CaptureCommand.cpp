@@ -1,8 +1,8 @@
 // "Capture Photo from the Screen": an area of the screen that the user drags out.
-#include "album/AlbumDlg.h"
+#include "windows/AlbumDlg.h"
 
-#include "album/PreviewPanel.h"
-#include "editor/PictureEditorDlg.h"
+#include "windows/PreviewPanel.h"
+#include "windows/PictureEditorDlg.h"
 #include "sources/CaptureOverlay.h"
 
 void CAlbumDlg::OnCapturePhoto()

@@ -1,8 +1,8 @@
 // "Paste from Clipboard": the picture copied in another program.
-#include "album/AlbumDlg.h"
+#include "windows/AlbumDlg.h"
 
-#include "app/MessageBox.h"
-#include "editor/PictureEditorDlg.h"
+#include "widgets/MessageBox.h"
+#include "windows/PictureEditorDlg.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

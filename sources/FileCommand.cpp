@@ -1,10 +1,10 @@
 // "Add Photo": a picture from an image file, chosen or dropped on the album window.
-#include "album/AlbumDlg.h"
+#include "windows/AlbumDlg.h"
 
-#include "app/MessageBox.h"
-#include "app/Settings.h"
-#include "app/WaitCursor.h"
-#include "editor/PictureEditorDlg.h"
+#include "widgets/MessageBox.h"
+#include "album/Settings.h"
+#include "widgets/WaitCursor.h"
+#include "windows/PictureEditorDlg.h"
 #include "sources/ImageFileFilter.h"
 
 #include <QDir>

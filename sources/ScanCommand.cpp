@@ -1,8 +1,8 @@
 // "Scan Photo": one page from a scanner.
-#include "album/AlbumDlg.h"
+#include "windows/AlbumDlg.h"
 
-#include "app/MessageBox.h"
-#include "editor/PictureEditorDlg.h"
+#include "widgets/MessageBox.h"
+#include "windows/PictureEditorDlg.h"
 #include "sources/ScanSession.h"
 
 namespace {

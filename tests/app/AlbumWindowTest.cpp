@@ -1,7 +1,7 @@
 #include "support/AlbumWindowFixture.h"
 
-#include "album/HelpWindow.h"
-#include "album/PreviewPanel.h"
+#include "windows/HelpWindow.h"
+#include "windows/PreviewPanel.h"
 
 #include <QPointer>
 

@@ -1,6 +1,6 @@
 // The album window's commands by button, menu and key, and Enter and the slider in the editor.
-#include "editor/PictureEditorDlg.h"
-#include "editor/PictureEditorOwner.h"
+#include "windows/PictureEditorDlg.h"
+#include "windows/PictureEditorOwner.h"
 #include "res/Resources.h"
 #include "support/AlbumWindowFixture.h"
 

@@ -1,0 +1,47 @@
+#include "album/DataDirectory.h"
+
+#include "album/PhotoRecord.h"
+#include "album/Settings.h"
+#include "album/PictureFileName.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+#include <sys/stat.h>
+
+bool PathExists(const QString &path)
+{
+    QString probe = path;
+    if (probe.size() > 1 && probe.endsWith(QLatin1Char('/')))
+        probe.chop(1);
+    if (probe.isEmpty())
+        return false;
+    struct stat info {};
+    return ::stat(QFile::encodeName(probe).constData(), &info) == 0;
+}
+
+QString DefaultDataDirectory()
+{
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(dir);
+    while (dir.size() > 1 && dir.endsWith(QLatin1Char('/')))
+        dir.chop(1);
+    return dir;
+}
+
+QString ResolveDataDirectory(Settings &settings)
+{
+    const QString stored = settings.dataDir();
+    if (!stored.isEmpty() && PathExists(stored))
+        return stored;
+    const QString fallback = DefaultDataDirectory();
+    settings.setDataDir(fallback);
+    settings.sync();
+    return fallback;
+}
+
+bool DataDirectoryFitsRecords(const QString &dataDir)
+{
+    return PathFitsRecord(PictureFilePath(dataDir, kPictureNumbers - 1));
+}
