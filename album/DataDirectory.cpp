@@ -1,25 +1,12 @@
 #include "album/DataDirectory.h"
 
+#include "album/PathExists.h"
 #include "album/PhotoRecord.h"
 #include "album/Settings.h"
 #include "album/PictureFileName.h"
 
 #include <QDir>
-#include <QFile>
 #include <QStandardPaths>
-
-#include <sys/stat.h>
-
-bool PathExists(const QString &path)
-{
-    QString probe = path;
-    if (probe.size() > 1 && probe.endsWith(QLatin1Char('/')))
-        probe.chop(1);
-    if (probe.isEmpty())
-        return false;
-    struct stat info {};
-    return ::stat(QFile::encodeName(probe).constData(), &info) == 0;
-}
 
 QString DefaultDataDirectory()
 {

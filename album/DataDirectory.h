@@ -4,10 +4,6 @@
 
 class Settings;
 
-// True when something exists at the path: any failure of stat, not only a missing path,
-// counts as nothing there. One trailing separator is ignored.
-bool PathExists(const QString &path);
-
 // The per-user application data folder, created when missing, without a trailing separator.
 QString DefaultDataDirectory();
 

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+// The longest name a photo takes, from the name prompt and from the tool alike.
+inline constexpr int kMaxNameChars = 15;
+
 // The name prompt's typing rules: at most maxChars characters can be typed or pasted
 // (a longer starting text stays, and can only shrink), and only characters the
 // handheld's character set holds are taken. Whatever does not fit is dropped.

@@ -1,6 +1,6 @@
 #include "album/PictureFileName.h"
 
-#include "album/DataDirectory.h"
+#include "album/PathExists.h"
 
 QString PictureFilePath(const QString &dataDir, int number)
 {

@@ -1,6 +1,6 @@
 #include "cli/Commands.h"
 
-#include "album/DataDirectory.h"
+#include "album/PathExists.h"
 #include "cli/OpenAlbum.h"
 
 #include <QStringList>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "album/NameInput.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -11,7 +13,7 @@ class QLineEdit;
 class CNameDlg : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kMaxChars = 15;
+    static constexpr int kMaxChars = kMaxNameChars;
     static constexpr int kEditId = 1013;
     static constexpr int kPromptId = 1012;
 
