@@ -15,12 +15,20 @@
 #include "render/HandheldRender.h"
 #include "imaging/ImagingLibrary.h"
 #include "res/Resources.h"
+#include "sources/CaptureSource.h"
+#include "sources/ClipboardSource.h"
+#include "sources/FileSource.h"
+#include "sources/ScanSource.h"
+#include "widgets/WaitCursor.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -273,6 +281,87 @@ bool CAlbumDlg::RunEditor(CPictureEditorDlg &editor)
     if (editor.exec() != QDialog::Accepted)
         return false;
     return AddPhoto(editor.m_name, editor.m_path, editor.m_grayLevel) != 0;
+}
+
+void CAlbumDlg::OnAddPhotoFromFile()
+{
+    if (m_records.isFull())
+        return;
+    if (const std::optional<QString> file = ChooseImageFile(this))
+        AddPhotoFromFile(*file);
+}
+
+bool CAlbumDlg::AddPhotoFromFile(const QString &file)
+{
+    CPictureEditorDlg editor(this);
+    bool loaded = false;
+    {
+        WaitCursor wait;
+        loaded = editor.LoadSource(file);
+    }
+    if (!loaded) {
+        ShowMessageBox(this, QStringLiteral("There was an reading the picture file."),
+                       QStringLiteral("Add Photo"), MessageButtons::Ok, MessageIcon::Exclamation);
+        return false;
+    }
+    if (!RunEditor(editor))
+        return false;
+    SaveAlbum();
+    return true;
+}
+
+void CAlbumDlg::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!m_records.isFull() && event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CAlbumDlg::dropEvent(QDropEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    event->acceptProposedAction();
+    // One after the other, each through the editor, as "Add Photo" would.
+    for (const QUrl &url : urls) {
+        if (m_records.isFull())
+            break;
+        if (url.isLocalFile())
+            AddPhotoFromFile(url.toLocalFile());
+    }
+}
+
+void CAlbumDlg::OnPasteFromClipboard()
+{
+    if (!m_records.isFull())
+        EditSourcePicture(PictureFromClipboard(), QStringLiteral("Copy from Clipboard"));
+}
+
+void CAlbumDlg::OnScanPhoto()
+{
+    if (!m_records.isFull())
+        EditSourcePicture(PictureFromScanner(this, m_scanOptions, m_scanHooks),
+                          QStringLiteral("Scan Image"));
+}
+
+void CAlbumDlg::OnCapturePhoto()
+{
+    if (m_records.isFull())
+        return;
+    // The instruction stays on the panel until the next picture is shown there.
+    m_panel->drawCaptureInstruction();
+    EditSourcePicture(PictureFromScreen(), QString());
+}
+
+void CAlbumDlg::EditSourcePicture(const SourcePicture &source, const QString &caption)
+{
+    if (!source.picture.IsAllocated()) {
+        if (!source.failure.isEmpty())
+            ShowMessageBox(this, source.failure, caption, MessageButtons::Ok,
+                           MessageIcon::Exclamation);
+        return;
+    }
+    CPictureEditorDlg editor(this);
+    editor.m_source = source.picture;
+    RunEditor(editor);
 }
 
 int CAlbumDlg::selection() const

@@ -20,6 +20,7 @@ class QPushButton;
 class CPictureEditorDlg;
 class HelpWindow;
 class PreviewPanel;
+struct SourcePicture;
 
 // Control and command ids of the album window.
 namespace AlbumId {
@@ -101,6 +102,8 @@ private:
     bool AddPhotoFromFile(const QString &file);
     // Runs an editor made with this window as its parent; true when a photo was added.
     bool RunEditor(CPictureEditorDlg &editor);
+    // Edits the picture a source gave, or tells why it gave none under the command's caption.
+    void EditSourcePicture(const SourcePicture &source, const QString &caption);
     int selection() const;
     // The selection, or -1 after telling the user to select a photo first.
     int selectionOrExplain(const QString &caption);

@@ -1,0 +1,6 @@
+#pragma once
+
+#include "sources/SourcePicture.h"
+
+// An area of the screen that the user drags out; none when the user gives it up.
+SourcePicture PictureFromScreen();
