@@ -1,12 +1,8 @@
-// What surrounds the album window: settings, the data folder, the splash, and text that fits.
+// What surrounds the album window: the splash and About boxes, and text that fits.
 #include "windows/AlbumDlg.h"
-#include "album/AlbumBytes.h"
 #include "windows/AboutDlg.h"
-#include "album/DataDirectory.h"
-#include "album/Settings.h"
 #include "windows/SplashDlg.h"
 #include "support/QtPrinters.h"
-#include "support/TempDir.h"
 #include "support/TextFit.h"
 
 #include <QAbstractEventDispatcher>
@@ -15,64 +11,6 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
-
-TEST(Settings, EachValueLivesUnderItsSectionAndNameWithItsDefault)
-{
-    QSettings().clear();
-    Settings settings;
-    EXPECT_EQ(std::make_tuple(settings.dataDir(), settings.lastImportDir(), settings.scanner(), settings.grayLevel(),
-                              settings.contrast()), std::make_tuple(QString(), QString(), QString(), 1, 0));
-    settings.setDataDir("/data");
-    settings.setLastImportDir("/import");
-    settings.setScanner("test:1");
-    settings.setGrayLevel(2);
-    settings.setContrast(-350);
-    ASSERT_TRUE(settings.sync());
-    const std::pair<const char *, QString> stored[] = {
-        {"Directories/DataDir", "/data"}, {"Directories/Last Import", "/import"},
-        {"Parameters/Scanner", "test:1"}, {"Parameters/Gray Level", "2"}, {"Parameters/Contrast", "-350"}};
-    for (const auto &[key, value] : stored)
-        EXPECT_EQ(QSettings().value(key).toString(), value) << key;
-    // Numbers are read as stored, even out of range; what is not a number reads as the default.
-    QSettings().setValue("Parameters/Gray Level", "lots");
-    QSettings().setValue("Parameters/Contrast", 5000);
-    EXPECT_EQ(Settings().grayLevel(), 1);
-    EXPECT_EQ(Settings().contrast(), 5000);
-}
-
-TEST(DataDirectory, AStoredPathIsKeptWhileSomethingExistsThereElseTheDefaultIsStored)
-{
-    TempDir temp;
-    WriteBytes(temp.file("file"), "not a folder");
-    const QString fallback = QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME")) + "/Quillmere/Vellumo";
-    const std::pair<QString, QString> rows[] = {
-        {QString(), fallback},                                   // first run
-        {temp.path() + '/', temp.path() + '/'},                  // as stored, separator and all
-        {temp.file("file"), temp.file("file")},                  // an ordinary file passes too
-        {temp.file("file/"), temp.file("file/")},                // one trailing separator is ignored
-        {temp.file("file//"), fallback},
-        {temp.file("gone/"), fallback},
-        {"/", "/"},
-    };
-    for (const auto &[stored, expected] : rows) {
-        QSettings().clear();
-        Settings settings;
-        settings.setDataDir(stored);
-        EXPECT_EQ(ResolveDataDirectory(settings), expected) << stored.toStdString();
-        EXPECT_EQ(QSettings().value("Directories/DataDir").toString(), expected) << stored.toStdString();
-    }
-    EXPECT_TRUE(QDir(fallback).exists());
-}
-
-TEST(DataDirectory, PicturePathsMustFitTheRecordsPathField)
-{
-    // "/p9999.bmp" is 10 bytes; the record holds 255 bytes of path; é takes two.
-    const std::pair<QString, bool> rows[] = {
-        {QString(245, 'd'), true}, {QString(246, 'd'), false},
-        {QString(122, u'é') + 'd', true}, {QString(123, u'é'), false}};
-    for (const auto &[dir, fits] : rows)
-        EXPECT_EQ(DataDirectoryFitsRecords(dir), fits) << dir.size();
-}
 
 TEST(Splash, ShowsItsPictureForThreeSecondsOrUntilEscapeOrEnter)
 {
