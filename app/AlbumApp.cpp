@@ -1,6 +1,6 @@
 #include "app/AlbumApp.h"
 
-#include "album/AlbumDlg.h"
+#include "windows/AlbumDlg.h"
 #include "res/Resources.h"
 
 #include <QApplication>

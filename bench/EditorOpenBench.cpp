@@ -5,8 +5,8 @@
 // Usage: vellumo_editor_open IMAGE [ROUNDS [WARMUP]]; prints one JSON object: the medians of
 // both times and of each round's ratio, this process's peak memory, and its peak once a small
 // frame has needed the full-size picture.
-#include "editor/CropFrame.h"
-#include "editor/PictureEditorDlg.h"
+#include "windows/CropFrame.h"
+#include "windows/PictureEditorDlg.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

@@ -1,13 +1,13 @@
 #include "cli/Commands.h"
 
-#include "app/DataDirectory.h"
-#include "app/Settings.h"
+#include "album/DataDirectory.h"
+#include "album/Settings.h"
 #include "cli/Arguments.h"
 #include "cli/OpenAlbum.h"
 #include "cli/ParallelRenders.h"
 #include "cli/PhotoName.h"
 #include "cli/ToolFailure.h"
-#include "editor/PictureStore.h"
+#include "album/PictureStore.h"
 
 #include <QFile>
 #include <QTextStream>

@@ -1,7 +1,7 @@
 #include "cli/AlbumSession.h"
 
 #include "album/AlbumFile.h"
-#include "app/WriteFailure.h"
+#include "album/WriteFailure.h"
 #include "cli/ToolFailure.h"
 
 #include <cerrno>

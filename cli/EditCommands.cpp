@@ -1,12 +1,12 @@
 #include "cli/Commands.h"
 
-#include "app/DataDirectory.h"
+#include "album/PathExists.h"
 #include "cli/Arguments.h"
 #include "cli/OpenAlbum.h"
 #include "cli/OptionValues.h"
 #include "cli/PhotoName.h"
 #include "cli/ToolFailure.h"
-#include "editor/PictureStore.h"
+#include "album/PictureStore.h"
 
 #include <QTextStream>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/ViewGeometry.h"
+#include "render/ViewGeometry.h"
 
 #include <QSize>
 

@@ -1,7 +1,7 @@
 #include "cli/ImageRender.h"
 
 #include "cli/ToolFailure.h"
-#include "editor/JpegReduction.h"
+#include "render/JpegReduction.h"
 #include "imaging/FileBytes.h"
 
 namespace {

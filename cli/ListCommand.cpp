@@ -1,6 +1,6 @@
 #include "cli/Commands.h"
 
-#include "app/DataDirectory.h"
+#include "album/PathExists.h"
 #include "cli/OpenAlbum.h"
 
 #include <QStringList>

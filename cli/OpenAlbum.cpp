@@ -1,7 +1,7 @@
 #include "cli/OpenAlbum.h"
 
-#include "app/DataDirectory.h"
-#include "app/Settings.h"
+#include "album/DataDirectory.h"
+#include "album/Settings.h"
 #include "cli/Arguments.h"
 #include "cli/ToolFailure.h"
 

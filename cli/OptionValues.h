@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/CropGeometry.h"
+#include "render/CropGeometry.h"
 
 #include <QSize>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/RenderRequest.h"
-#include "editor/HandheldRender.h"
+#include "render/HandheldRender.h"
 
 #include <QStringList>
 

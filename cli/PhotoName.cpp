@@ -1,8 +1,7 @@
 #include "cli/PhotoName.h"
 
 #include "cli/ToolFailure.h"
-#include "editor/NameDlg.h"
-#include "editor/NameInput.h"
+#include "album/NameInput.h"
 
 #include <QFileInfo>
 
@@ -11,7 +10,7 @@ namespace {
 // What typing or pasting the text into the empty name prompt keeps.
 QString typed(const QString &text)
 {
-    return ApplyNameEdit(QString(), text, CNameDlg::kMaxChars).text;
+    return ApplyNameEdit(QString(), text, kMaxNameChars).text;
 }
 
 } // namespace
@@ -22,7 +21,7 @@ void RequirePhotoName(const QString &name)
         Fail(QStringLiteral("the name \"%1\" does not fit: a name has at most %2 characters, "
                             "each one Windows-1252 can hold (no control characters)")
                  .arg(name)
-                 .arg(CNameDlg::kMaxChars));
+                 .arg(kMaxNameChars));
 }
 
 QString PhotoNameFromFile(const QString &path)

@@ -1,6 +1,6 @@
 #include "cli/Commands.h"
 
-#include "app/Settings.h"
+#include "album/Settings.h"
 #include "cli/Arguments.h"
 #include "cli/ImageRender.h"
 #include "cli/ToolFailure.h"

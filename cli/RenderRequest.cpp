@@ -1,6 +1,6 @@
 #include "cli/RenderRequest.h"
 
-#include "app/Settings.h"
+#include "album/Settings.h"
 #include "cli/Arguments.h"
 #include "cli/OptionValues.h"
 #include "cli/ToolFailure.h"

@@ -1,5 +1,5 @@
 // vellumo-album: the album creator's commands for scripts. Everything but main() lives in
-// vellumo_core, so the tests run the same code.
+// vellumo_cli, so the tests run the same code.
 #include "cli/AlbumTool.h"
 
 #include <QCoreApplication>

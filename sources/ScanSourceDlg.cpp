@@ -1,7 +1,7 @@
 #include "sources/ScanSourceDlg.h"
 
-#include "app/DialogUnits.h"
-#include "app/Settings.h"
+#include "widgets/DialogUnits.h"
+#include "album/Settings.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -1,8 +1,14 @@
 #include "album/AlbumFile.h"
+#include "album/DataDirectory.h"
+#include "album/PictureFileName.h"
+#include "album/Settings.h"
 
 #include "album/AlbumBytes.h"
 #include "support/QtPrinters.h"
 #include "support/TempDir.h"
+
+#include <QDir>
+#include <QSettings>
 
 #include <gtest/gtest.h>
 
@@ -72,4 +78,89 @@ TEST(AlbumFile, ReadingTakesWholeRecordsAfterTheHeaderUpToTheTable)
         EXPECT_TRUE(row.loaded == 0 || RecordName(read.records.back()) == QString::number(row.loaded - 1)) << row.why;
         EXPECT_EQ(read.notLoaded, row.notLoaded) << row.why;
     }
+}
+
+TEST(Settings, EachValueLivesUnderItsSectionAndNameWithItsDefault)
+{
+    QSettings().clear();
+    Settings settings;
+    EXPECT_EQ(std::make_tuple(settings.dataDir(), settings.lastImportDir(), settings.scanner(), settings.grayLevel(),
+                              settings.contrast()), std::make_tuple(QString(), QString(), QString(), 1, 0));
+    settings.setDataDir("/data");
+    settings.setLastImportDir("/import");
+    settings.setScanner("test:1");
+    settings.setGrayLevel(2);
+    settings.setContrast(-350);
+    ASSERT_TRUE(settings.sync());
+    const std::pair<const char *, QString> stored[] = {
+        {"Directories/DataDir", "/data"}, {"Directories/Last Import", "/import"},
+        {"Parameters/Scanner", "test:1"}, {"Parameters/Gray Level", "2"}, {"Parameters/Contrast", "-350"}};
+    for (const auto &[key, value] : stored)
+        EXPECT_EQ(QSettings().value(key).toString(), value) << key;
+    // Numbers are read as stored, even out of range; what is not a number reads as the default.
+    QSettings().setValue("Parameters/Gray Level", "lots");
+    QSettings().setValue("Parameters/Contrast", 5000);
+    EXPECT_EQ(Settings().grayLevel(), 1);
+    EXPECT_EQ(Settings().contrast(), 5000);
+}
+
+TEST(DataDirectory, AStoredPathIsUsedMadeAbsoluteWhileSomethingExistsThereElseTheDefaultIsStored)
+{
+    TempDir temp;
+    WriteBytes(temp.file("file"), "not a folder");
+    QDir().mkpath(temp.file("album"));
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", temp.path().toLocal8Bit()); // relative and "~" paths start in the home folder
+    const QString fallback = QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME")) + "/Quillmere/Vellumo";
+    const std::pair<QString, QString> rows[] = {
+        {QString(), fallback},                                   // first run
+        {temp.path() + '/', temp.path() + '/'},                  // as stored, separator and all
+        {temp.file("file"), temp.file("file")},                  // an ordinary file passes too
+        {temp.file("file/"), temp.file("file/")},                // one trailing separator is ignored
+        {temp.file("file//"), fallback},
+        {temp.file("gone/"), fallback},
+        {"/", "/"},
+        {"~/album", temp.file("album")},
+        {"album/", temp.file("album/")},
+        {"~", temp.path()},
+        {"~/gone", fallback},
+    };
+    for (const auto &[stored, expected] : rows) {
+        QSettings().clear();
+        Settings settings;
+        settings.setDataDir(stored);
+        EXPECT_EQ(ResolveDataDirectory(settings), expected) << stored.toStdString();
+        // Only a replacement is written back; a path that was found stays as the user wrote it.
+        EXPECT_EQ(QSettings().value("Directories/DataDir").toString(), expected == fallback ? fallback : stored)
+            << stored.toStdString();
+    }
+    qputenv("HOME", home);
+    EXPECT_TRUE(QDir(fallback).exists());
+}
+
+TEST(DataDirectory, PicturePathsMustFitTheRecordsPathField)
+{
+    // "/p9999.bmp" is 10 bytes; the record holds 255 bytes of path; é takes two.
+    const std::pair<QString, bool> rows[] = {
+        {QString(245, 'd'), true}, {QString(246, 'd'), false},
+        {QString(122, u'é') + 'd', true}, {QString(123, u'é'), false}};
+    for (const auto &[dir, fits] : rows)
+        EXPECT_EQ(DataDirectoryFitsRecords(dir), fits) << dir.size();
+}
+
+TEST(PictureFileName, TheFirstNumberThatNamesNothingIsTakenAsTheFolderIsGiven)
+{
+    TempDir dir;
+    const std::pair<QStringList, QString> rows[] = { // taken, then free
+        {{}, "p0.bmp"}, {{"p0.bmp", "p2.bmp"}, "p1.bmp"}, {{"p1.bmp"}, "p3.bmp"}, {{"p3.bmp/"}, "p4.bmp"}, // a folder too
+    };
+    for (const auto &[taken, free] : rows) {
+        for (const QString &name : taken)
+            name.endsWith('/') ? void(QDir(dir.path()).mkdir(name.chopped(1))) : WriteBytes(dir.file(name), {});
+        EXPECT_EQ(FindFreePictureFile(dir.path()), dir.file(free)) << taken.join(' ').toStdString();
+    }
+    EXPECT_EQ(FindFreePictureFile(dir.path() + '/'), dir.path() + "//p4.bmp");
+    for (int i = 4; i < kPictureNumbers; ++i)
+        WriteBytes(PictureFilePath(dir.path(), i), {});
+    EXPECT_EQ(FindFreePictureFile(dir.path()), std::nullopt) << "all 10000 taken";
 }

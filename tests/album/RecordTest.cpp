@@ -1,4 +1,5 @@
 #include "album/ControlStates.h"
+#include "album/NameInput.h"
 #include "album/RecordTable.h"
 #include "album/Windows1252.h"
 
@@ -83,5 +84,22 @@ TEST(ControlStates, FollowTheListTheSelectionAndTheTable)
             + (s.flags.canAdd ? "a" : "") + (s.flags.canRemove ? (s.flags.canRename ? "r" : "R?") : s.flags.canRename ? "N?" : "")
             + (s.updateMenu ? "u" : "");
         EXPECT_EQ(shown, r.shown) << r.why;
+    }
+}
+
+TEST(NameInput, KeepsFifteenCharactersOfTheHandheldCharacterSet)
+{
+    const QString twenty(20, 'x');
+    const struct { const char *why; QString before, after, kept; int cursor; } rows[] = {
+        {"typing within the limit", "New Picture", "New Picture!", "New Picture!", 12}, {"a sixteenth character", "abcdefghijklmno", "abcdefghijklmnop", "abcdefghijklmno", 15},
+        {"a paste cut to the room left where it went in", "Photo", "Pho1234567890123to", "Pho1234567890to", 13},
+        {"replacing a selection frees its room first", "abcdefghijklmno", "abXYZfghijklmno", "abXYZfghijklmno", 5},
+        {"a longer starting text cannot grow", twenty, twenty + "y", twenty, 20}, {"but can shrink", twenty, QString(19, 'x'), QString(19, 'x'), 19},
+        {"Windows-1252 letters and the euro", "Caf", "Café €5", "Café €5", 7},
+        {"no Chinese", "Tea", "Tea 中文", "Tea ", 4}, {"no emoji", "A", "A😀B", "AB", 2}, {"no control characters", "A", "A\tB", "AB", 2},
+    };
+    for (const auto &r : rows) {
+        const NameEdit edit = ApplyNameEdit(r.before, r.after, 15);
+        EXPECT_EQ(edit.text + "|" + QString::number(edit.cursor), r.kept + "|" + QString::number(r.cursor)) << r.why;
     }
 }

@@ -3,7 +3,7 @@
 #include "support/AlbumWindowFixture.h"
 
 #include "cli/ImageRender.h"
-#include "editor/JpegReduction.h"
+#include "render/JpegReduction.h"
 #include "imaging/FileBytes.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 // The picture sources and the album window on a real Wayland desktop: a headless sway with the
 // screenshot portal, from scripts/wayland-session.
-#include "album/PreviewPanel.h"
-#include "editor/PictureEditorDlg.h"
+#include "windows/PreviewPanel.h"
+#include "windows/PictureEditorDlg.h"
 #include "sources/CaptureOverlay.h"
 #include "support/AlbumWindowFixture.h"
 #include <QClipboard>

@@ -2,7 +2,7 @@
 // half-written file behind, and tell the user.
 #include "ChildProcess.h"
 
-#include "app/Settings.h"
+#include "album/Settings.h"
 #include "imaging/AtomicFile.h"
 #include "support/AlbumWindowFixture.h"
 

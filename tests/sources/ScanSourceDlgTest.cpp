@@ -1,6 +1,6 @@
 #include "sources/ScanSourceDlg.h"
 
-#include "app/Settings.h"
+#include "album/Settings.h"
 #include "support/QtPrinters.h"
 
 #include <QListWidget>

@@ -1,5 +1,5 @@
-#include "editor/NameDlg.h"
-#include "editor/PictureEditorDlg.h"
+#include "windows/NameDlg.h"
+#include "windows/PictureEditorDlg.h"
 #include "sources/PortalResponse.h"
 #include "sources/ScanDevice.h"
 #include "support/AlbumWindowFixture.h"

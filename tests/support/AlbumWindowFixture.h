@@ -1,10 +1,10 @@
 #pragma once
 
 #include "album/AlbumBytes.h"
-#include "album/AlbumDlg.h"
+#include "windows/AlbumDlg.h"
 #include "album/AlbumFile.h"
-#include "app/Settings.h"
-#include "app/SplashDlg.h"
+#include "album/Settings.h"
+#include "windows/SplashDlg.h"
 #include "imaging/Bitmap.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/NextModal.h"

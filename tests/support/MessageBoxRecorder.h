@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MessageBox.h"
+#include "widgets/MessageBox.h"
 
 #include <deque>
 #include <vector>

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class Settings;
+
+// The per-user application data folder, created when missing, without a trailing separator.
+QString DefaultDataDirectory();
+
+// A DataDir written by hand as "~", "~/..." or a relative path means a folder of the home
+// folder, whatever folder the program was started from: the album stores absolute picture
+// paths. Absolute paths are kept as they are, trailing separator and all.
+QString AbsoluteDataDirectory(const QString &stored);
+
+// The data directory from the settings, made absolute; when it is empty or names nothing that exists,
+// the default folder, which is then written back to the settings.
+QString ResolveDataDirectory(Settings &settings);
+
+// Picture paths must fit the album record's path field, the longest picture file name
+// ("p9999.bmp") included.
+bool DataDirectoryFitsRecords(const QString &dataDir);
