@@ -4,14 +4,22 @@
 
 #include "cli/ImageRender.h"
 #include "editor/JpegReduction.h"
+#include "editor/PictureEditorDlg.h"
 #include "imaging/FileBytes.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QRegularExpression>
+#include <QImageWriter>
 #include <QSettings>
 
 #include <gtest/gtest.h>
 
 #include <sched.h>
+
+namespace imaging {
+extern const char *const kMagickLibraryName;
+}
 
 namespace {
 
@@ -21,14 +29,16 @@ struct ToolRun { int status = -1; QString out, err; };
 // (home), a data directory (data) and a folder of image files (files).
 class AlbumTool : public testing::Test {
 protected:
-    ToolRun run(const QStringList &arguments) const
+    // `wrapper`: a command that runs the tool with its arguments after its own.
+    ToolRun run(const QStringList &arguments, const QStringList &wrapper = {}) const
     {
         QProcess tool;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_CONFIG_HOME", m_home.file("config"));
         environment.insert("XDG_DATA_HOME", m_home.file("data"));
         tool.setProcessEnvironment(environment);
-        tool.start(QStringLiteral(VELLUMO_ALBUM_BIN), arguments);
+        const QStringList command = wrapper + QStringList{QStringLiteral(VELLUMO_ALBUM_BIN)} + arguments;
+        tool.start(command.first(), command.mid(1));
         if (!tool.waitForFinished(180000) || tool.exitStatus() != QProcess::NormalExit)
             return {};
         return {tool.exitCode(), QString::fromUtf8(tool.readAllStandardOutput()), QString::fromUtf8(tool.readAllStandardError())};
@@ -95,13 +105,27 @@ TEST_F(AlbumTool, FailuresExitWithOneNamingTheCauseAndChangeNothing)
     writeAlbum(NumberedRecords(2));
     const QString photo = image("photo.png", {300, 200}), garbage = m_files.file("garbage.jpg"), cutOff = m_files.file("cut.jpg"),
                   plain = m_files.file("plain.txt"), out = m_files.file("out.bmp"), blocked = m_home.file("blocked"), data = m_data.path();
-    WriteBytes(cutOff, testimg::encoded(testimg::photoLike(1600, 1200, 14), "jpg").left(200000));
+    WriteBytes(cutOff, testimg::encoded(testimg::photoLike(1600, 1200, 14), "jpg").left(200000)); // cut in the scan
     WriteBytes(garbage, "\xFF\xD8\xFF\xE0 not really a JPEG");
+    // Damaged JPEG files: cut in the header; a later scan of a progressive one naming a component
+    // there is none of; an APP1 segment running past the end; a frame header claiming 65535 by 65535.
+    QByteArray progressive;
+    QBuffer buffer(&progressive);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && writer.write(testimg::photoLike(64, 48, 15)));
+    const QByteArray plainJpeg = testimg::encoded(testimg::photoLike(64, 48, 15), "jpg");
+    const QStringList damaged = {m_files.file("header.jpg"), m_files.file("scan.jpg"), m_files.file("app1.jpg"), m_files.file("huge.jpg")};
+    WriteBytes(damaged[0], plainJpeg.left(100));
+    WriteBytes(damaged[1], progressive.replace(progressive.indexOf("\xFF\xDA", progressive.indexOf("\xFF\xDA") + 2) + 5, 1, "\x77"));
+    WriteBytes(damaged[2], plainJpeg.left(2) + "\xFF\xE1\xFF\xF0" "Exif" + plainJpeg.mid(2));
+    WriteBytes(damaged[3], QByteArray(plainJpeg).replace(plainJpeg.indexOf("\xFF\xC0") + 5, 4, "\xFF\xFF\xFF\xFF"));
     WriteBytes(plain, "text");
     ASSERT_TRUE(QDir().mkpath(blocked + "/Photos.dat"));
     const struct { QStringList arguments; QString named; } rows[] = {
         {{"render", garbage, out}, garbage}, {{"render", cutOff, out}, cutOff}, {{"render", photo, plain + "/o.bmp"}, plain + "/o.bmp"},
-        {{"render", m_files.file("missing.png"), out}, m_files.file("missing.png")},
+        {{"render", m_files.file("missing.png"), out}, m_files.file("missing.png")}, {{"render", damaged[0], out}, damaged[0]},
+        {{"render", damaged[1], out}, damaged[1]}, {{"render", damaged[2], out}, damaged[2]}, {{"render", damaged[3], out}, damaged[3]},
         {{"render", "--frame", "4,40,200,190", photo, out}, "--frame"}, {{"render", "--crop", "100,0,201,200", photo, out}, "--crop"},
         {{"render", "--view", "100x100", "--frame", "5,20,96,80", photo, out}, "--frame"},
         {{"add", "--data-dir", data, cutOff}, cutOff}, {{"add", "--data-dir", data, "--name", "Sixteen chars!!!", photo}, "Sixteen chars!!!"},
@@ -117,6 +141,26 @@ TEST_F(AlbumTool, FailuresExitWithOneNamingTheCauseAndChangeNothing)
         ExpectOneLine(run(r.arguments), 1, r.named, r.arguments);
         EXPECT_EQ(ReadBytes(AlbumFilePath(data)), album);
         EXPECT_EQ(EntryNames(data) + EntryNames(m_files.path()) + EntryNames(blocked), QStringList{"Photos.dat"} + files);
+    }
+}
+
+// An older format is read by ImageMagick's library, loaded when first needed: missing, or a
+// file of its name without its functions, it gives the read error.
+TEST_F(AlbumTool, AnOlderFormatGivesTheReadErrorWithoutImageMagicksLibrary)
+{
+    if (QProcess::execute("unshare", {"-m", "true"}) != 0)
+        GTEST_SKIP() << "no mount namespace to hide the library in";
+    QProcess ldconfig;
+    ldconfig.start("ldconfig", {"-p"});
+    ASSERT_TRUE(ldconfig.waitForFinished());
+    const QString cache = QString::fromUtf8(ldconfig.readAllStandardOutput());
+    const auto located = [&](const QString &name) { return QRegularExpression(QRegularExpression::escape(name) + R"( \(.*\) => (\S+))").match(cache).captured(1); };
+    const QString pcx = m_files.file("old.pcx"), out = m_files.file("out.bmp"), magick = located(imaging::kMagickLibraryName);
+    ASSERT_EQ(QProcess::execute("convert", {image("new.png", {40, 30}), pcx}), 0);
+    ASSERT_EQ(run({"render", pcx, out}).status, 0) << "read while the library is there";
+    for (const QString &standIn : {QString("/dev/null"), located("libz.so.1")}) {
+        const QStringList hidden = {"unshare", "-m", "sh", "-c", R"(mount --bind "$1" "$2" && shift 2 && exec "$@")", "sh", standIn, magick};
+        ExpectOneLine(run({"render", pcx, out}, hidden), 1, pcx, {standIn});
     }
 }
 
@@ -211,21 +255,23 @@ TEST_F(AlbumTool, AddOfSeveralImagesOnEveryCoreGivesTheAlbumOfOneCore)
     EXPECT_EQ(albums[0], albums[1]);
 }
 
-TEST(ReducedJpeg, TheReductionKeepsTwiceTheHandheldResolutionInWholeSquares)
+TEST(ReducedJpeg, AFrameKeepingTwiceTheDetailAtTheEditorsReductionIsRenderedFromItElseFromTheFullDecode)
 {
-    // Orientation 6: stored a quarter turned; 2: mirrored.
-    const imaging::JpegInfo wide{{6000, 4000}}, turned{{4000, 6000}, 6};
+    // Opened in the editor at 1/8 (6000 by 4000, 6028 by 3391, turned 4000 by 6000) or 1/2 (1000 by 700, 4002 by 6000
+    // turned: only 1/2 of 4002 is whole); orientation 6: stored a quarter turned, 2: mirrored.
+    const imaging::JpegInfo wide{{6000, 4000}}, turned{{4000, 6000}, 6}, half{{1000, 700}};
     const struct { const char *why; imaging::JpegInfo info; CropRect s; int denominator; CropRect reduced; int slack; } rows[] = {
         // The editor's initial frame of 6000 by 4000 spans 3983 by 3982; its edges may move by two.
-        {"an eighth", wide, {1008, 0, 4991, 3982}, 8, {126, 0, 624, 498}, 2},
-        {"640 pixels leave 320 at half size", wide, {100, 100, 740, 740}, 2, {50, 50, 370, 370}, 0}, {"639 pixels: none", wide, {100, 100, 739, 739}, 0, {}, 0},
+        {"an eighth", wide, {1008, 0, 4991, 3982}, 8, {126, 0, 624, 498}, 2}, {"2560 pixels leave 320 at 1/8", wide, {0, 0, 2560, 2560}, 8, {0, 0, 320, 320}, 0},
+        {"2559: the full decode, never a weaker reduction", wide, {0, 0, 2559, 2559}, 0, {}, 0},
+        {"640 pixels leave 320 at half size", half, {100, 0, 740, 640}, 2, {50, 0, 370, 320}, 0}, {"639 pixels: none", half, {100, 0, 739, 639}, 0, {}, 0},
         {"the last partial squares are left out", {{6028, 3391}}, {1318, 0, 4709, 3391}, 8, {165, 0, 588, 423}, 0},
         {"turned: in its stored orientation", turned, {0, 0, 6000, 4000}, 8, {0, 0, 750, 500}, 0},
         {"turned: only by whole fractions", {{4002, 6000}, 6}, {0, 0, 6000, 4002}, 2, {0, 0, 3000, 2001}, 0},
-        {"mirrored, not whole: none", {{4001, 6000}, 2}, {0, 0, 4001, 6000}, 0, {}, 0},
+        {"mirrored, not whole: none", {{4001, 6000}, 2}, {0, 0, 4001, 6000}, 0, {}, 0}, {"opened whole: none", {{640, 480}}, {0, 0, 640, 480}, 0, {}, 0},
     };
     for (const auto &r : rows) {
-        const JpegReduction reduction = ChooseJpegReduction(r.info, r.s).value_or(JpegReduction{0, {}});
+        const JpegReduction reduction = ChooseJpegReduction(r.info, r.s, {236, 236}).value_or(JpegReduction{0, {}});
         const CropRect &got = reduction.sourceRect, &want = r.reduced;
         EXPECT_EQ(reduction.denominator, r.denominator) << r.why;
         EXPECT_LE(std::abs(got.left - want.left) + std::abs(got.top - want.top) + std::abs(got.right - want.right)
@@ -234,32 +280,43 @@ TEST(ReducedJpeg, TheReductionKeepsTwiceTheHandheldResolutionInWholeSquares)
     }
 }
 
-TEST(ReducedJpeg, ARenderFromTheReducedDecodeStaysWithinTheRoundingOfTheFullOne)
+// Where the stored picture's top-left corner shows by the EXIF definition (ImageMagick's
+// -auto-orient puts it there too); codes 5 to 8 turn the picture.
+TEST(ReducedJpeg, EachExifOrientationShowsTheMarkedCornerWhereItsDefinitionPutsIt)
 {
-    // Sized so that the reduced decodes leave out the last partial squares; the turned one is
-    // stored a quarter turned and shown upright by its EXIF orientation (6: clockwise).
     TempDir dir;
-    const QString upright = dir.file("upright.jpg"), turned = dir.file("turned.jpg");
-    WriteBytes(upright, testimg::encoded(testimg::photoLike(2690, 2045, 11), "jpg"));
-    WriteBytes(turned, crafted::withExifOrientation(testimg::encoded(testimg::photoLike(2048, 2688, 12), "jpg"), 6));
-    const struct { QString path; QSize shown; std::optional<CropRect> crop; int denominator; } rows[] = {
-        {upright, {2690, 2045}, std::nullopt, 4}, {upright, {2690, 2045}, CropRect{300, 200, 1500, 1100}, 2},
-        {turned, {2688, 2048}, std::nullopt, 4},  {turned, {2688, 2048}, CropRect{200, 300, 1100, 1500}, 2},
+    const QString path = dir.file("marked.jpg");
+    const QByteArray marked = testimg::encoded(testimg::gray(1024, 768, [](int x, int y) { return x < 256 && y < 192 ? 255 : 0; }), "jpg");
+    const char *const corner[] = {"", "top left", "top right", "bottom right", "bottom left", "top left", "top right", "bottom right", "bottom left"};
+    const auto markIn = [](const QImage &image, QRect area) { // the bright ones of four points an eighth in from the corners
+        QStringList bright;
+        for (const auto &[name, x, y] : {std::tuple{"top left", 1, 1}, {"top right", 7, 1}, {"bottom right", 7, 7}, {"bottom left", 1, 7}})
+            if (testimg::grayAt(image, area.x() + area.width() * x / 8, area.y() + area.height() * y / 8) > 128)
+                bright << name;
+        return bright.join(", ").toStdString();
     };
-    for (const auto &r : rows) {
-        SCOPED_TRACE(testing::Message() << r.path.toStdString() << (r.crop ? " cropped" : " initial frame"));
-        const imaging::JpegInfo header = imaging::readJpegInfo(imaging::FileBytes(r.path).bytes()).value_or(imaging::JpegInfo{});
-        EXPECT_EQ(header.shown(), r.shown);
-        RenderRequest request{{{236, 236}, std::nullopt, r.crop}, 2, 0, true};
-        const HandheldPicture full = RenderImageFile(r.path, request);
-        EXPECT_EQ(ChooseJpegReduction(header, full.sourceRect).value_or(JpegReduction{}).denominator, r.denominator);
-        request.fullDecode = false;
-        const HandheldPicture reduced = RenderImageFile(r.path, request);
-        EXPECT_EQ(QRect(reduced.placed, reduced.fitted), QRect(full.placed, full.fitted));
-        // Sixteen grays are 17 apart. Rounding the frame to the reduced pixels moves no 8 by 8
-        // block's mean by a third of a step; a frame half an output pixel off moves some by half.
-        const auto [largest, average] = testimg::blockDifference(reduced.picture.ToQImage(), full.picture.ToQImage());
-        EXPECT_LT(largest, 6.0);
-        EXPECT_LT(average, 2.0);
+    for (const bool bigEndian : {false, true}) {
+        for (int code = 1; code <= 8; ++code) {
+            SCOPED_TRACE(testing::Message() << "code " << code << (bigEndian ? ", big-endian" : ", little-endian"));
+            WriteBytes(path, crafted::withExifOrientation(marked, code, bigEndian));
+            const bool turns = code >= 5;
+            const CropRect whole{0, 0, turns ? 768 : 1024, turns ? 1024 : 768};
+            QImage pictures[2]; // the whole picture keeps twice the detail at 1/2, where the editor opens it
+            for (const bool full : {false, true}) {
+                const HandheldPicture picture = RenderImageFile(path, {{{236, 236}, std::nullopt, whole}, 2, 0, full});
+                EXPECT_EQ(QRect(picture.placed, picture.fitted), turns ? QRect(20, 0, 120, 160) : QRect(0, 20, 160, 120));
+                EXPECT_EQ(markIn(pictures[full] = picture.picture.ToQImage(), QRect(picture.placed, picture.fitted)), corner[code]) << full;
+            }
+            // The two decodes differ by rounding only: no 8 by 8 block's mean by a third of the 17 between grays.
+            const auto [largest, average] = testimg::blockDifference(pictures[0], pictures[1]);
+            EXPECT_TRUE(largest < 6.0 && average < 2.0) << largest << ", " << average;
+            CPictureEditorDlg editor;
+            ASSERT_TRUE(editor.LoadSource(path));
+            editor.show();
+            EXPECT_FALSE(editor.m_source.IsAllocated()) << "opened from the reduced decode";
+            const QImage view = editor.m_view.ToQImage();
+            EXPECT_EQ(view.size(), turns ? QSize(169, 226) : QSize(226, 169));
+            EXPECT_EQ(markIn(view, view.rect()), corner[code]) << "the editor's view";
+        }
     }
 }

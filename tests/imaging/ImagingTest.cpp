@@ -5,7 +5,9 @@
 #include "support/TempDir.h"
 
 #include "imaging/Bitmap.h"
+#include "imaging/ExifOrientation.h"
 
+#include <QTransform>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
@@ -73,6 +75,33 @@ TEST(BitmapTone, ContrastAndStretchGiveTheWorkedValues)
     const QImage two = testimg::color(2, 1, [](int x, int) { return x ? qRgb(100, 120, 140) : qRgb(40, 60, 80); });
     EXPECT_EQ(after(two, stretch), testimg::color(2, 1, [](int x, int) { return x ? qRgb(153, 204, 255) : qRgb(0, 51, 102); }));
     EXPECT_EQ(after(two, contrast(-500)).pixel(0, 0), qRgb(84, 94, 104));
+}
+
+TEST(BitmapSize, EnlargesBetweenPixelCentresAndShrinksFromTheLevelWithTwiceTheOutputsPixels)
+{
+    // Along x, and along y on the picture turned; `white` of 12 columns, the rest black.
+    const auto line = [](int length, std::function<bool(int)> white) { return testimg::gray(length, 4, [&](int x, int) { return white(x) ? 255 : 0; }); };
+    const struct { const char *why; QImage in; QRect frame; int out; std::vector<int> grays; } rows[] = {
+        // Centres at 2 (i + 0.5) / 4 - 0.5 = -0.25, 0.25, 0.75, 1.25: linear 0, 0.25, 0.75, 1 in sRGB
+        // 1.055 x 0.25^(1/2.4) - 0.055 = 0.5371 (137), 0.8808 (224.6); ImageMagick's -filter Triangle gives 136, 224.
+        {"2 to 4 between centres", line(2, [](int x) { return x == 1; }), QRect(0, 0, 2, 4), 4, {0, 137, 225, 255}},
+        // Frame 8 across for 2: level 1 (4 pixels, twice 2) is whole 2-pixel squares from x = 2, the exact means;
+        // level 2 (2 pixels) would mix x = 0..7 into the first: (0.5 + 0.25) of white, 225.
+        {"level 1 has twice the output", line(12, [](int x) { return x >= 2 && x < 6; }), QRect(2, 0, 8, 4), 2, {255, 0}},
+        // Frame 6 across for 2: full resolution; level 1 would give 5/6 (235) and 1/6 (113) of white.
+        {"level 1 has fewer than twice", line(12, [](int x) { return x < 3; }), QRect(0, 0, 6, 4), 2, {255, 0}},
+    };
+    for (const auto &r : rows) {
+        for (const bool turned : {false, true}) {
+            const QImage in = turned ? r.in.transformed(QTransform().rotate(90)).mirrored(true, false) : r.in; // transposed
+            const QRect frame = turned ? QRect(r.frame.y(), r.frame.x(), r.frame.height(), r.frame.width()) : r.frame;
+            const QImage out = after(in, [&](ImgBitmap &b) { b.Trim(frame); b.Size(turned ? 1 : r.out, turned ? r.out : 1); });
+            std::vector<int> grays;
+            for (int i = 0; i < r.out; ++i)
+                grays.push_back(grayAt(out, turned ? 0 : i, turned ? i : 0));
+            EXPECT_EQ(grays, r.grays) << r.why << (turned ? " along y" : " along x");
+        }
+    }
 }
 
 TEST(BitmapReduceColors, DithersBetweenTheTwoNearestGraysKeepingTheMean)
@@ -149,6 +178,21 @@ TEST(BitmapLoad, ReadsEachFormatAndRefusesItCutOffDamagedOrMissing)
     WriteBytes(dir.file("cut"), {});
     for (const QString &path : {dir.file("cut"), dir.file("missing.png"), dir.path()}) // empty, missing, a folder
         EXPECT_TRUE(loaded(path).isNull()) << qPrintable(path);
+}
+
+TEST(ExifOrientation, ACodeIsReadFromEitherByteOrderAndAnythingBrokenReadsAsUpright)
+{
+    const QByteArray little = crafted::exifOrientationBlock(6), big = crafted::exifOrientationBlock(6, true);
+    const auto with = [](QByteArray block, int at, char byte) { block[at] = byte; return block; };
+    const struct { const char *why; QByteArray app1; int code; } rows[] = {
+        {"little-endian", little, 6}, {"big-endian", big, 6}, {"no Exif name", with(little, 0, 'J'), 1},
+        {"neither II nor MM", with(little, 7, 'M'), 1}, {"too short for a TIFF header", little.left(13), 1},
+        {"directory past the end", with(little, 10, 0x7f), 1}, {"cut inside the entry", little.left(27), 1},
+        {"another tag, then a second entry cut off", with(with(little, 14, 2), 16, 0x13), 1}, {"a LONG", with(little, 18, 4), 1},
+        {"two values", with(big, 23, 2), 1}, {"code 9", with(little, 24, 9), 1}, {"code 0", with(big, 25, 0), 1}, {"code 8", with(big, 25, 8), 8},
+    };
+    for (const auto &r : rows)
+        EXPECT_EQ(imaging::exifOrientation({reinterpret_cast<const uint8_t *>(r.app1.constData()), size_t(r.app1.size())}), r.code) << r.why;
 }
 
 TEST(BitmapSaveBmp4, WritesFourBitsPerPixelBottomUpWithThePaletteGraysFirst)
