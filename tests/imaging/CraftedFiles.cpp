@@ -38,18 +38,13 @@ QByteArray bmpHeaders(uint32_t width, uint32_t height, uint32_t bits, uint32_t c
 
 } // namespace
 
-QByteArray exifOrientationBlock(int orientation, bool bigEndian)
-{
-    // The code is a SHORT at the start of the entry's 4-byte value field.
-    const int order = bigEndian ? -1 : 1;
-    return QByteArray("Exif\0\0", 6) + (bigEndian ? "MM" : "II") + put(2 * order, {42}) + put(4 * order, {8})
-         + put(2 * order, {1, 0x0112, 3}) + put(4 * order, {1}) + put(2 * order, {uint32_t(orientation), 0}) + put(4 * order, {0});
-}
-
 QByteArray withExifOrientation(const QByteArray &jpeg, int orientation, bool bigEndian)
 {
-    const QByteArray block = exifOrientationBlock(orientation, bigEndian);
-    return jpeg.left(2) + "\xff\xe1" + put(-2, {uint32_t(2 + block.size())}) + block + jpeg.mid(2);
+    // A TIFF block whose first directory holds one entry: Orientation, a SHORT at the start of its value field.
+    const int order = bigEndian ? -1 : 1;
+    const QByteArray tiff = (bigEndian ? "MM" : "II") + put(2 * order, {42}) + put(4 * order, {8}) + put(2 * order, {1, 0x0112, 3})
+                          + put(4 * order, {1}) + put(2 * order, {uint32_t(orientation), 0}) + put(4 * order, {0});
+    return jpeg.left(2) + "\xff\xe1" + put(-2, {uint32_t(8 + tiff.size())}) + QByteArray("Exif\0\0", 6) + tiff + jpeg.mid(2);
 }
 
 QByteArray pngHeader(uint32_t width, uint32_t height)
