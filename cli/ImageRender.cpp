@@ -14,7 +14,7 @@ std::optional<HandheldPicture> renderReduced(const QString &path, const RenderRe
         return std::nullopt;
     const Framing framing = ChooseFraming(request.framing, info->shown());
     const std::optional<JpegReduction> reduction =
-        ChooseJpegReduction(*info, MapFrameToSource(framing.frame, framing.placement));
+        ChooseJpegReduction(*info, MapFrameToSource(framing.frame, framing.placement), request.framing.view);
     if (!reduction)
         return std::nullopt;
     const QImage image = imaging::decodeJpeg(file.bytes(), reduction->denominator);

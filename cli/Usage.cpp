@@ -56,10 +56,11 @@ Options:
                     it must lie within the picture as shown there.
   --crop X,Y,W,H    The frame as a rectangle of source pixels instead; it must lie
                     within the picture.
-  --full-decode     Always decode a JPEG at its full size. By default a JPEG is decoded
-                    at 1/2, 1/4 or 1/8 of its size when the frame still spans at least
-                    twice the picture's 160 pixels there, which is quicker and differs
-                    from the full decode only by rounding.
+  --full-decode     Always decode a JPEG at its full size. By default a large JPEG is
+                    decoded as the editor opens it, at 1/2, 1/4 or 1/8 of its size, when
+                    the frame still spans at least twice the picture's 160 pixels there:
+                    quicker, and the editor's picture of that frame byte for byte; it
+                    differs from the full decode only by rounding.
   -h, --help        Show this help.
   --version         Show the version.
 

@@ -58,15 +58,6 @@ std::optional<CropRect> ReducedJpegSourceRect(const imaging::JpegInfo &info, con
     return MapToReducedJpeg(info, sourceRect, denominator);
 }
 
-std::optional<JpegReduction> ChooseJpegReduction(const imaging::JpegInfo &info, const CropRect &sourceRect)
-{
-    for (const int denominator : kDenominators) {
-        if (const std::optional<CropRect> reduced = ReducedJpegSourceRect(info, sourceRect, denominator))
-            return JpegReduction{denominator, *reduced};
-    }
-    return std::nullopt;
-}
-
 int ChooseEditorJpegReduction(const imaging::JpegInfo &info, QSize control)
 {
     const ViewGeometry view = ComputeViewGeometry(info.shown(), control);
@@ -77,4 +68,15 @@ int ChooseEditorJpegReduction(const imaging::JpegInfo &info, QSize control)
             return denominator;
     }
     return 1;
+}
+
+std::optional<JpegReduction> ChooseJpegReduction(const imaging::JpegInfo &info, const CropRect &sourceRect,
+                                                 QSize control)
+{
+    const int denominator = ChooseEditorJpegReduction(info, control);
+    if (denominator == 1)
+        return std::nullopt;
+    if (const std::optional<CropRect> reduced = ReducedJpegSourceRect(info, sourceRect, denominator))
+        return JpegReduction{denominator, *reduced};
+    return std::nullopt;
 }

@@ -29,10 +29,15 @@ struct JpegReduction {
     CropRect sourceRect; // S in the reduced picture's pixels
 };
 
-// The strongest reduction for which ReducedJpegSourceRect gives a rectangle; nothing when none does.
-std::optional<JpegReduction> ChooseJpegReduction(const imaging::JpegInfo &info, const CropRect &sourceRect);
-
 // The strongest reduction that leaves the editor's view of the picture in a crop control of
 // that size, and the render of its initial frame, at least twice the detail they need; 1 when
 // none does.
 int ChooseEditorJpegReduction(const imaging::JpegInfo &info, QSize control);
+
+// The decode a frame (S) is rendered from, in the editor and in vellumo-album alike: the
+// reduction the editor opens the picture at (ChooseEditorJpegReduction) when S still keeps
+// twice the detail there (ReducedJpegSourceRect); nothing, the full decode, otherwise. It
+// depends on the picture and the frame only, so the same frame gives the same picture file
+// whatever was decoded before.
+std::optional<JpegReduction> ChooseJpegReduction(const imaging::JpegInfo &info, const CropRect &sourceRect,
+                                                 QSize control);

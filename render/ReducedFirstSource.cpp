@@ -38,13 +38,13 @@ std::unique_ptr<ReducedFirstSource> ReducedFirstSource::Open(const QString &path
     const ImgBitmap reduced = ImgBitmap::FromQImage(imaging::decodeJpeg(file.bytes(), denominator));
     if (!reduced.IsAllocated())
         return nullptr;
-    return std::unique_ptr<ReducedFirstSource>(new ReducedFirstSource(path, *info, denominator, reduced));
+    return std::unique_ptr<ReducedFirstSource>(new ReducedFirstSource(path, *info, control, reduced));
 }
 
-ReducedFirstSource::ReducedFirstSource(QString path, imaging::JpegInfo info, int denominator, ImgBitmap reduced)
+ReducedFirstSource::ReducedFirstSource(QString path, imaging::JpegInfo info, QSize control, ImgBitmap reduced)
     : m_path(std::move(path))
     , m_info(info)
-    , m_denominator(denominator)
+    , m_control(control)
     , m_reduced(std::move(reduced))
 {
 }
@@ -59,13 +59,20 @@ ReducedFirstSource::Render ReducedFirstSource::render(const CropRect &frame, con
                                                       int grayLevel, int contrast) const
 {
     const CropRect sourceRect = MapFrameToSource(frame, placement);
-    const std::optional<CropRect> exact = ReducedJpegSourceRect(m_info, sourceRect, m_denominator);
-    const std::optional<CropRect> reduced = exact ? exact : MapToReducedJpeg(m_info, sourceRect, m_denominator);
     Render out;
-    out.needsFullPicture = !exact;
-    // At scale 1 and offset 0 the frame is its own source rectangle.
-    if (reduced)
-        out.picture = RenderHandheld(m_reduced, *reduced, ViewPlacement{}, grayLevel, contrast);
+    // At scale 1 and offset 0 a frame is its own source rectangle.
+    if (const std::optional<JpegReduction> reduction = ChooseJpegReduction(m_info, sourceRect, m_control)) {
+        out.picture = RenderHandheld(m_reduced, reduction->sourceRect, ViewPlacement{}, grayLevel, contrast);
+        return out;
+    }
+    if (const ImgBitmap full = fullPicture(); full.IsAllocated()) {
+        out.picture = RenderHandheld(full, frame, placement, grayLevel, contrast);
+        return out;
+    }
+    out.needsFullPicture = true;
+    const int denominator = ChooseEditorJpegReduction(m_info, m_control);
+    if (const std::optional<CropRect> standIn = MapToReducedJpeg(m_info, sourceRect, denominator))
+        out.picture = RenderHandheld(m_reduced, *standIn, ViewPlacement{}, grayLevel, contrast);
     return out;
 }
 

@@ -15,9 +15,9 @@
 #include <thread>
 
 // A large JPEG opened for the editor at a reduced size (ChooseEditorJpegReduction), so that the
-// editor shows it at once: the view and the initial frame's render are made from that. A frame
-// that needs more detail than the reduced picture holds needs the full-size picture, which a
-// worker thread decodes when first asked for.
+// editor shows it at once: the view and the initial frame's render are made from that. Each
+// frame is rendered from the decode ChooseJpegReduction picks for it, as vellumo-album does:
+// the reduced picture, or the full-size one, which a worker thread decodes when first needed.
 class ReducedFirstSource {
 public:
     // Nothing when the file is no JPEG, a reduction gains nothing for a crop control of that
@@ -35,9 +35,11 @@ public:
 
     struct Render {
         std::optional<HandheldPicture> picture; // nothing when the frame maps to no pixels here
-        bool needsFullPicture = false;          // the picture stands in for one with more detail
+        bool needsFullPicture = false;          // the picture stands in for the full picture's
     };
-    // The render of a frame of the full picture (RenderHandheld), made from the reduced one.
+    // The render of a frame of the full picture (RenderHandheld) from the decode the rule picks
+    // for it; until the full picture has come, a stand-in from the reduced one where that is
+    // the full picture.
     Render render(const CropRect &frame, const ViewPlacement &placement, int grayLevel, int contrast) const;
 
     // Starts decoding the full picture on a worker thread unless that has been started;
@@ -49,11 +51,11 @@ public:
     ImgBitmap fullPicture() const;
 
 private:
-    ReducedFirstSource(QString path, imaging::JpegInfo info, int denominator, ImgBitmap reduced);
+    ReducedFirstSource(QString path, imaging::JpegInfo info, QSize control, ImgBitmap reduced);
 
     QString m_path;
     imaging::JpegInfo m_info;
-    int m_denominator;
+    QSize m_control;
     ImgBitmap m_reduced;
 
     std::atomic<bool> m_stop{false};

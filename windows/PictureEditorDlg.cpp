@@ -203,7 +203,9 @@ void CPictureEditorDlg::RenderPreview(CropRect frame)
                                   m_cropFrame->m_offsetY};
     std::optional<HandheldPicture> rendered;
     m_frameAwaitingSource.reset();
-    if (m_source.IsAllocated() || !m_reducedFirst) {
+    // A large JPEG's frames are rendered from the decode its rule picks, never from whatever
+    // happens to be decoded, so that Save writes what vellumo-album renders.
+    if (!m_reducedFirst) {
         rendered = RenderHandheld(m_source, frame, placement, m_grayLevel, m_contrast);
     } else {
         ReducedFirstSource::Render standIn = m_reducedFirst->render(frame, placement, m_grayLevel, m_contrast);

@@ -4,6 +4,7 @@
 
 #include "cli/ImageRender.h"
 #include "render/JpegReduction.h"
+#include "windows/PictureEditorDlg.h"
 #include "imaging/FileBytes.h"
 
 #include <QDir>
@@ -97,7 +98,6 @@ TEST_F(AlbumTool, FailuresExitWithOneNamingTheCauseAndChangeNothing)
                   plain = m_files.file("plain.txt"), out = m_files.file("out.bmp"), blocked = m_home.file("blocked"), data = m_data.path();
     WriteBytes(cutOff, testimg::encoded(testimg::photoLike(1600, 1200, 14), "jpg").left(200000));
     WriteBytes(garbage, "\xFF\xD8\xFF\xE0 not really a JPEG");
-    WriteBytes(plain, "text");
     ASSERT_TRUE(QDir().mkpath(blocked + "/Photos.dat"));
     const struct { QStringList arguments; QString named; } rows[] = {
         {{"render", garbage, out}, garbage}, {{"render", cutOff, out}, cutOff}, {{"render", photo, plain + "/o.bmp"}, plain + "/o.bmp"},
@@ -211,21 +211,25 @@ TEST_F(AlbumTool, AddOfSeveralImagesOnEveryCoreGivesTheAlbumOfOneCore)
     EXPECT_EQ(albums[0], albums[1]);
 }
 
-TEST(ReducedJpeg, TheReductionKeepsTwiceTheHandheldResolutionInWholeSquares)
+TEST(ReducedJpeg, AFrameKeepingTwiceTheDetailAtTheEditorsReductionIsRenderedFromItElseFromTheFullDecode)
 {
-    // Orientation 6: stored a quarter turned; 2: mirrored.
-    const imaging::JpegInfo wide{{6000, 4000}}, turned{{4000, 6000}, 6};
+    // Opened in the editor at 1/8 or 1/2 (1000 by 700; 4002 by 6000 turned: only 1/2 of 4002 is whole); 6: turned, 2: mirrored.
+    const imaging::JpegInfo wide{{6000, 4000}}, turned{{4000, 6000}, 6}, half{{1000, 700}};
     const struct { const char *why; imaging::JpegInfo info; CropRect s; int denominator; CropRect reduced; int slack; } rows[] = {
+        // The editor's view, 226 across at most, needs 452 at the reduction, its initial frame 2560 across at 1/8:
+        {"frame 2567x2566 at 1/8", {{4000, 2567}}, {0, 0, 2567, 2567}, 8, {0, 0, 320, 320}, 0}, {"2549x2548 opens at 1/4", {{4000, 2566}}, {0, 0, 2566, 2566}, 4, {0, 0, 641, 641}, 0},
+        {"3616 / 8 = 452", {{3616, 2600}}, {0, 0, 2600, 2600}, 8, {0, 0, 325, 325}, 0}, {"3615 / 8 = 451: 1/4", {{3615, 2600}}, {0, 0, 2600, 2600}, 4, {0, 0, 650, 650}, 0},
         // The editor's initial frame of 6000 by 4000 spans 3983 by 3982; its edges may move by two.
-        {"an eighth", wide, {1008, 0, 4991, 3982}, 8, {126, 0, 624, 498}, 2},
-        {"640 pixels leave 320 at half size", wide, {100, 100, 740, 740}, 2, {50, 50, 370, 370}, 0}, {"639 pixels: none", wide, {100, 100, 739, 739}, 0, {}, 0},
+        {"an eighth", wide, {1008, 0, 4991, 3982}, 8, {126, 0, 624, 498}, 2}, {"2560 pixels leave 320 at 1/8", wide, {0, 0, 2560, 2560}, 8, {0, 0, 320, 320}, 0},
+        {"2559: the full decode, never a weaker reduction", wide, {0, 0, 2559, 2559}, 0, {}, 0},
+        {"640 pixels leave 320 at half size", half, {100, 0, 740, 640}, 2, {50, 0, 370, 320}, 0}, {"639 pixels: none", half, {100, 0, 739, 639}, 0, {}, 0},
         {"the last partial squares are left out", {{6028, 3391}}, {1318, 0, 4709, 3391}, 8, {165, 0, 588, 423}, 0},
         {"turned: in its stored orientation", turned, {0, 0, 6000, 4000}, 8, {0, 0, 750, 500}, 0},
         {"turned: only by whole fractions", {{4002, 6000}, 6}, {0, 0, 6000, 4002}, 2, {0, 0, 3000, 2001}, 0},
-        {"mirrored, not whole: none", {{4001, 6000}, 2}, {0, 0, 4001, 6000}, 0, {}, 0},
+        {"mirrored, not whole: none", {{4001, 6000}, 2}, {0, 0, 4001, 6000}, 0, {}, 0}, {"opened whole: none", {{640, 480}}, {0, 0, 640, 480}, 0, {}, 0},
     };
     for (const auto &r : rows) {
-        const JpegReduction reduction = ChooseJpegReduction(r.info, r.s).value_or(JpegReduction{0, {}});
+        const JpegReduction reduction = ChooseJpegReduction(r.info, r.s, {236, 236}).value_or(JpegReduction{0, {}});
         const CropRect &got = reduction.sourceRect, &want = r.reduced;
         EXPECT_EQ(reduction.denominator, r.denominator) << r.why;
         EXPECT_LE(std::abs(got.left - want.left) + std::abs(got.top - want.top) + std::abs(got.right - want.right)
@@ -234,32 +238,37 @@ TEST(ReducedJpeg, TheReductionKeepsTwiceTheHandheldResolutionInWholeSquares)
     }
 }
 
-TEST(ReducedJpeg, ARenderFromTheReducedDecodeStaysWithinTheRoundingOfTheFullOne)
+// Where the stored picture's top-left corner shows by the EXIF definition (ImageMagick's
+// -auto-orient puts it there too); codes 5 to 8 turn the picture.
+TEST(ReducedJpeg, EachExifOrientationShowsTheMarkedCornerWhereItsDefinitionPutsIt)
 {
-    // Sized so that the reduced decodes leave out the last partial squares; the turned one is
-    // stored a quarter turned and shown upright by its EXIF orientation (6: clockwise).
     TempDir dir;
-    const QString upright = dir.file("upright.jpg"), turned = dir.file("turned.jpg");
-    WriteBytes(upright, testimg::encoded(testimg::photoLike(2690, 2045, 11), "jpg"));
-    WriteBytes(turned, crafted::withExifOrientation(testimg::encoded(testimg::photoLike(2048, 2688, 12), "jpg"), 6));
-    const struct { QString path; QSize shown; std::optional<CropRect> crop; int denominator; } rows[] = {
-        {upright, {2690, 2045}, std::nullopt, 4}, {upright, {2690, 2045}, CropRect{300, 200, 1500, 1100}, 2},
-        {turned, {2688, 2048}, std::nullopt, 4},  {turned, {2688, 2048}, CropRect{200, 300, 1100, 1500}, 2},
+    const QString path = dir.file("marked.jpg");
+    const QByteArray marked = testimg::encoded(testimg::gray(1024, 768, [](int x, int y) { return x < 256 && y < 192 ? 255 : 0; }), "jpg");
+    const char *const corner[] = {"", "top left", "top right", "bottom right", "bottom left", "top left", "top right", "bottom right", "bottom left"};
+    const auto markIn = [](const QImage &image, QRect area) { // the bright ones of four points an eighth in from the corners
+        std::string bright;
+        for (const auto &[name, x, y] : {std::tuple{"top left", 1, 1}, {"top right", 7, 1}, {"bottom right", 7, 7}, {"bottom left", 1, 7}})
+            bright += testimg::grayAt(image, area.x() + area.width() * x / 8, area.y() + area.height() * y / 8) > 128 ? name : "";
+        return bright;
     };
-    for (const auto &r : rows) {
-        SCOPED_TRACE(testing::Message() << r.path.toStdString() << (r.crop ? " cropped" : " initial frame"));
-        const imaging::JpegInfo header = imaging::readJpegInfo(imaging::FileBytes(r.path).bytes()).value_or(imaging::JpegInfo{});
-        EXPECT_EQ(header.shown(), r.shown);
-        RenderRequest request{{{236, 236}, std::nullopt, r.crop}, 2, 0, true};
-        const HandheldPicture full = RenderImageFile(r.path, request);
-        EXPECT_EQ(ChooseJpegReduction(header, full.sourceRect).value_or(JpegReduction{}).denominator, r.denominator);
-        request.fullDecode = false;
-        const HandheldPicture reduced = RenderImageFile(r.path, request);
-        EXPECT_EQ(QRect(reduced.placed, reduced.fitted), QRect(full.placed, full.fitted));
-        // Sixteen grays are 17 apart. Rounding the frame to the reduced pixels moves no 8 by 8
-        // block's mean by a third of a step; a frame half an output pixel off moves some by half.
-        const auto [largest, average] = testimg::blockDifference(reduced.picture.ToQImage(), full.picture.ToQImage());
-        EXPECT_LT(largest, 6.0);
-        EXPECT_LT(average, 2.0);
+    for (int code = 1; code <= 8; ++code) { // the TIFF block big-endian for even codes
+        SCOPED_TRACE(testing::Message() << "code " << code);
+        WriteBytes(path, crafted::withExifOrientation(marked, code, code % 2 == 0));
+        const bool turns = code >= 5; // a quarter turned
+        QImage pictures[2]; // the whole picture keeps twice the detail at 1/2, where the editor opens it
+        for (const bool full : {false, true}) {
+            const HandheldPicture picture = RenderImageFile(path, {{{236, 236}, std::nullopt, CropRect{0, 0, turns ? 768 : 1024, turns ? 1024 : 768}}, 2, 0, full});
+            EXPECT_EQ(QRect(picture.placed, picture.fitted), turns ? QRect(20, 0, 120, 160) : QRect(0, 20, 160, 120));
+            EXPECT_EQ(markIn(pictures[full] = picture.picture.ToQImage(), QRect(picture.placed, picture.fitted)), corner[code]) << full;
+        }
+        const auto [largest, average] = testimg::blockDifference(pictures[0], pictures[1]); // by rounding only
+        EXPECT_TRUE(largest < 6.0 && average < 2.0) << largest << ", " << average;
+        CPictureEditorDlg editor;
+        ASSERT_TRUE(editor.LoadSource(path));
+        editor.show();
+        const QImage view = editor.m_view.ToQImage();
+        EXPECT_TRUE(!editor.m_source.IsAllocated() && view.size() == (turns ? QSize(169, 226) : QSize(226, 169))) << "opened from the reduced decode";
+        EXPECT_EQ(markIn(view, view.rect()), corner[code]) << "the editor's view";
     }
 }

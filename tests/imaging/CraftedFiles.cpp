@@ -38,10 +38,12 @@ QByteArray bmpHeaders(uint32_t width, uint32_t height, uint32_t bits, uint32_t c
 
 } // namespace
 
-QByteArray withExifOrientation(const QByteArray &jpeg, int orientation)
+QByteArray withExifOrientation(const QByteArray &jpeg, int orientation, bool bigEndian)
 {
-    // A little-endian TIFF block whose first directory holds one entry: Orientation, a SHORT.
-    const QByteArray tiff = "II" + put(2, {42}) + put(4, {8}) + put(2, {1, 0x0112, 3}) + put(4, {1, uint32_t(orientation), 0});
+    // A TIFF block whose first directory holds one entry: Orientation, a SHORT at the start of its value field.
+    const int order = bigEndian ? -1 : 1;
+    const QByteArray tiff = (bigEndian ? "MM" : "II") + put(2 * order, {42}) + put(4 * order, {8}) + put(2 * order, {1, 0x0112, 3})
+                          + put(4 * order, {1}) + put(2 * order, {uint32_t(orientation), 0}) + put(4 * order, {0});
     return jpeg.left(2) + "\xff\xe1" + put(-2, {uint32_t(8 + tiff.size())}) + QByteArray("Exif\0\0", 6) + tiff + jpeg.mid(2);
 }
 

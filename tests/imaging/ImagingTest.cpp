@@ -75,6 +75,26 @@ TEST(BitmapTone, ContrastAndStretchGiveTheWorkedValues)
     EXPECT_EQ(after(two, contrast(-500)).pixel(0, 0), qRgb(84, 94, 104));
 }
 
+TEST(BitmapSize, EnlargesBetweenPixelCentresAndShrinksFromTheLevelWithTwiceTheOutputsPixels)
+{
+    const auto line = [](int length, std::function<bool(int)> white) { return testimg::gray(length, 4, [&](int x, int) { return white(x) ? 255 : 0; }); };
+    const struct { const char *why; QImage in; QRect frame; int out; std::vector<int> grays; } rows[] = {
+        // Centres at 2 (i + 0.5) / 4 - 0.5 = -0.25, 0.25, 0.75, 1.25: linear 0, 0.25, 0.75, 1 in sRGB
+        // 1.055 x 0.25^(1/2.4) - 0.055 = 0.5371 (137), 0.8808 (224.6); ImageMagick's -filter Triangle gives 136, 224.
+        {"2 to 4 between centres", line(2, [](int x) { return x == 1; }), QRect(0, 0, 2, 4), 4, {0, 137, 225, 255}},
+        // Frame 8 across for 2: level 1 (4 pixels, twice 2) is whole 2-pixel squares from x = 2, the exact means;
+        // level 2 (2 pixels) would mix x = 0..7 into the first: (0.5 + 0.25) of white, 225.
+        {"level 1 has twice the output", line(12, [](int x) { return x >= 2 && x < 6; }), QRect(2, 0, 8, 4), 2, {255, 0}},
+        // Frame 6 across for 2: full resolution; level 1 would give 5/6 (235) and 1/6 (113) of white.
+        {"level 1 has fewer than twice", line(12, [](int x) { return x < 3; }), QRect(0, 0, 6, 4), 2, {255, 0}},
+    };
+    for (const auto &r : rows) {
+        const QImage out = after(r.in, [&](ImgBitmap &b) { b.Trim(r.frame); b.Size(r.out, 1); });
+        for (int i = 0; i < r.out; ++i)
+            EXPECT_EQ(grayAt(out, i, 0), r.grays[size_t(i)]) << r.why << " at " << i;
+    }
+}
+
 TEST(BitmapReduceColors, DithersBetweenTheTwoNearestGraysKeepingTheMean)
 {
     const struct { const GrayPalette &palette; QRgb colour; double mean; std::set<int> used; } rows[] = {

@@ -6,6 +6,8 @@
 #include "imaging/TestImages.h"
 #include "support/QtPrinters.h"
 
+#include <QPainter>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -115,19 +117,29 @@ TEST(ViewGeometry, FitKeepsProportionsDividingFirstAndNeedsAnArea)
     EXPECT_EQ(ClipToPicture({120, 0, 150, 10}, {100, 80}), CropRect{}) << "no overlap with the picture";
 }
 
-TEST(HandheldRender, CentresTheFittedPictureOnBlackInTheChosenGraysMirroredForOrientationTwo)
+// Worked examples at 160 by 160 and scale 1, so nothing is resized; grays that land on palette entries leave nothing to dither.
+TEST(HandheldRender, FlattensOntoWhiteStretchesChangesTheContrastMirrorsForCodeTwoAndCentresThePreview)
 {
-    // Top half white, bottom half black: fitted 160 by 80 at (0, 40), white from row 40 to 79.
-    ImgBitmap halves = ImgBitmap::FromQImage(testimg::gray(300, 150, [](int, int y) { return y < 75 ? 255 : 0; }));
-    for (int grayLevel : {1, 2, 3}) { // any level but 1 renders 16 grays
-        const auto rendered = RenderHandheld(halves, {0, 0, 300, 150}, {1.0f, 0, 0}, grayLevel, 0);
-        ASSERT_TRUE(rendered.has_value());
+    const auto sides = [](QRgb left, QRgb right) { // the right half opaque, over the left
+        QImage image(160, 160, QImage::Format_ARGB32);
+        image.fill(left);
+        QPainter(&image).fillRect(80, 0, 80, 160, QColor(right));
+        return ImgBitmap::FromQImage(image);
+    };
+    const ImgBitmap narrow = sides(qRgb(100, 100, 100), qRgb(110, 110, 110));
+    const struct { const char *why; ImgBitmap source; int grayLevel, contrast, left, right; } rows[] = {
+        {"transparent black shows the white paper", sides(qRgba(0, 0, 0, 0), qRgb(0, 0, 0)), 2, 0, 255, 0}, {"100 and 110 stretched to 0 and 255", narrow, 2, 0, 0, 255},
+        {"in 4 grays too", narrow, 1, 0, 0, 255}, // any level but 1 renders 16 grays, where 17 and 238 need no dithering:
+        {"then contrast -133, k = 0.867: 128 - 128 k = 17.02, 128 + 127 k = 238.1", narrow, 3, -133, 17, 238},
+    };
+    for (const auto &r : rows) {
+        const auto rendered = RenderHandheld(r.source, {0, 0, 160, 160}, {1.0f, 0, 0}, r.grayLevel, r.contrast);
+        ASSERT_TRUE(rendered) << r.why;
         const QImage picture = rendered->picture.ToQImage();
-        EXPECT_EQ(QRect(rendered->placed, rendered->fitted), QRect(0, 40, 160, 80));
-        EXPECT_EQ(picture.colorCount(), grayLevel == 1 ? 4 : 16);
-        for (int y : {0, 39, 40, 79, 80, 159})
-            EXPECT_EQ(testimg::grayAt(picture, y, y), y >= 40 && y < 80 ? 255 : 0) << "level " << grayLevel << " at " << y;
+        EXPECT_EQ(picture.colorCount(), r.grayLevel == 1 ? 4 : 16) << r.why;
+        EXPECT_EQ(std::pair(testimg::graysIn(picture.copy(0, 0, 80, 160)), testimg::graysIn(picture.copy(80, 0, 80, 160))), std::pair(std::set{r.left}, std::set{r.right})) << r.why;
     }
+    ImgBitmap halves = ImgBitmap::FromQImage(testimg::gray(300, 150, [](int, int y) { return y < 75 ? 255 : 0; })); // top half white
     halves.SetOrientation(2); // stored bottom-up: the top half of the frame is the black half
     const auto mirrored = RenderHandheld(halves, {0, 0, 300, 75}, {1.0f, 0, 0}, 2, 0);
     ASSERT_TRUE(mirrored);
@@ -140,17 +152,4 @@ TEST(HandheldRender, CentresTheFittedPictureOnBlackInTheChosenGraysMirroredForOr
     const QImage preview = ComposePreview(white, {236, 236}).ToQImage();
     for (int at : {37, 38, 197, 198})
         EXPECT_EQ(QPoint(testimg::grayAt(preview, at, 100), testimg::grayAt(preview, 100, at)), at >= 38 && at < 198 ? QPoint(255, 255) : QPoint(0, 0)) << at;
-}
-
-TEST(ReducedFirstEditor, DecodesAtTheStrongestReductionThatKeepsTwiceTheDetail)
-{
-    struct Row { const char *why; imaging::JpegInfo info; int denominator; };
-    const Row rows[] = {
-        {"236x236 control: view 226x150, initial frame 3983x3982 for 160x159", {{6000, 4000}}, 8},
-        {"initial frame 2567x2566: 1/8 needs 2560x2544", {{4000, 2567}}, 8}, {"initial frame 2549x2548: short of 2560 at 1/8", {{4000, 2566}}, 4},
-        {"the view, 226 across, needs 452: 3616 / 8 = 452", {{3616, 2600}}, 8}, {"3615 / 8 = 451", {{3615, 2600}}, 4},
-        {"turned: only 1/2 of 4002 is whole", {{4002, 6000}, 6}, 2}, {"640x480: 1/2 leaves 320 for a 226-pixel view", {{640, 480}}, 1},
-    };
-    for (const Row &r : rows)
-        EXPECT_EQ(ChooseEditorJpegReduction(r.info, QSize(236, 236)), r.denominator) << r.why;
 }
