@@ -3,8 +3,8 @@
 # dynamic linker's cache and dpkg's file list.
 #
 # vellumo_opened_library_packages(<out-var> <library>...)
-#   A library is a file name the dynamic linker finds (libMagick++-6.Q16.so.8 ->
-#   libmagick++-6.q16-8) or, for a plugin outside the linker's paths, a path pattern for
+#   A library is a file name the dynamic linker finds (libMagickCore-6.Q16.so.6 ->
+#   libmagickcore-6.q16-6) or, for a plugin outside the linker's paths, a path pattern for
 #   dpkg's file list (*/qt6/plugins/imageformats/libqtiff.so -> qt6-image-formats-plugins).
 #   Fails when a library is not installed or no package owns it.
 # Also a script: cmake -DLIBRARIES="name name..." -P OpenedLibraryPackages.cmake prints

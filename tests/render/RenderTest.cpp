@@ -1,7 +1,6 @@
 // The 160 by 160 render: the crop frame's geometry, the view, the render and the reduced decode.
 #include "render/CropGeometry.h"
 #include "render/HandheldRender.h"
-#include "render/JpegReduction.h"
 #include "render/ViewGeometry.h"
 #include "imaging/TestImages.h"
 #include "support/QtPrinters.h"
