@@ -5,10 +5,14 @@
 #include <QDBusObjectPath>
 #include <QDBusServiceWatcher>
 #include <QRandomGenerator>
+#include <QTimer>
 
 namespace {
 const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString kRequest = QStringLiteral("org.freedesktop.portal.Request");
+// A non-interactive screenshot takes a second or two; a portal silent for this long is stuck,
+// and the window must not wait for it for ever.
+constexpr int kAnswerLimitMs = 30000;
 }
 
 PortalStill PortalScreenshot::take()
@@ -39,8 +43,10 @@ PortalStill PortalScreenshot::take()
             bus.connect(kService, request, kRequest, QStringLiteral("Response"), this, slot);
         }
         // The user's input waits, as it does while a grab runs.
-        if (!m_answer)
+        if (!m_answer) {
+            QTimer::singleShot(kAnswerLimitMs, &m_wait, &QEventLoop::quit);
             m_wait.exec(QEventLoop::ExcludeUserInputEvents);
+        }
     }
     bus.disconnect(kService, request, kRequest, QStringLiteral("Response"), this, slot);
     return m_answer.value_or(PortalStill{{}, CaptureFailure::kNoPortal});
