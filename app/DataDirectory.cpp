@@ -30,11 +30,13 @@ QString DefaultDataDirectory()
     return dir;
 }
 
-QString ResolveDataDirectory(Settings &settings)
+QString ResolveDataDirectory(Settings &settings, QString *notFound)
 {
     const QString stored = settings.dataDir();
     if (!stored.isEmpty() && PathExists(stored))
         return stored;
+    if (notFound)
+        *notFound = stored;
     const QString fallback = DefaultDataDirectory();
     settings.setDataDir(fallback);
     settings.sync();

@@ -14,4 +14,5 @@ QString ChooseDataDirectory(const ParsedArguments &arguments);
 
 // The album of that folder; a warning on err when the file holds more records than an
 // album takes.
-AlbumSession OpenAlbum(const ParsedArguments &arguments, QTextStream &err);
+AlbumSession OpenAlbum(const ParsedArguments &arguments, QTextStream &err,
+                       AlbumSession::Access access = AlbumSession::Access::Write);

@@ -46,13 +46,9 @@ TEST(DataDirectory, AStoredPathIsKeptWhileSomethingExistsThereElseTheDefaultIsSt
     WriteBytes(temp.file("file"), "not a folder");
     const QString fallback = QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME")) + "/Quillmere/Vellumo";
     const std::pair<QString, QString> rows[] = {
-        {QString(), fallback},                                   // first run
-        {temp.path() + '/', temp.path() + '/'},                  // as stored, separator and all
-        {temp.file("file"), temp.file("file")},                  // an ordinary file passes too
-        {temp.file("file/"), temp.file("file/")},                // one trailing separator is ignored
-        {temp.file("file//"), fallback},
-        {temp.file("gone/"), fallback},
-        {"/", "/"},
+        {QString(), fallback}, {temp.path() + '/', temp.path() + '/'}, {"/", "/"}, // a first run; as stored, separator and all
+        {temp.file("file"), temp.file("file")}, {temp.file("file/"), temp.file("file/")}, // a file passes too, one trailing separator is ignored
+        {temp.file("file//"), fallback}, {temp.file("gone/"), fallback},
     };
     for (const auto &[stored, expected] : rows) {
         QSettings().clear();
