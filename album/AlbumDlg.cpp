@@ -253,8 +253,16 @@ void CAlbumDlg::LoadAlbum()
         selectItem(0);
         UpdateControls();
     }
-    if (album.notLoaded > 0)
+    if (album.notLoaded > 0) {
         reportRecordsNotLoaded(album.notLoaded);
+    } else if (album.keepBeforeSave) {
+        ShowMessageBox(this,
+                       QStringLiteral("The album file %1 does not end with a whole photo (it may have "
+                                      "been cut short). The file as found will be kept as "
+                                      "\"Photos.dat.bak\" when the album is next saved.")
+                           .arg(AlbumFilePath(m_dataDir)),
+                       kProgramCaption);
+    }
 }
 
 void CAlbumDlg::reportRecordsNotLoaded(int notLoaded)

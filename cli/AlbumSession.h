@@ -25,6 +25,8 @@ public:
     bool isFull() const { return m_table.isFull(); }
     // Whole records in the file beyond the first kMaxRecords, which were not loaded.
     int notLoaded() const { return m_notLoaded; }
+    // The file as found is kept before the first save: it holds bytes a save would not write back.
+    bool keepsFileAsFound() const { return m_backupBeforeSave; }
 
     // index: 0-based album position below count().
     const PhotoRecord &at(int index) const;

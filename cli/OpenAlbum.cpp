@@ -40,6 +40,11 @@ AlbumSession OpenAlbum(const ParsedArguments &arguments, QTextStream &err, Album
                    .arg(album.notLoaded())
                    .arg(kMaxRecords)
             << Qt::endl;
+    } else if (album.keepsFileAsFound()) {
+        err << QStringLiteral("vellumo-album: warning: %1 does not end with a whole photo; the file "
+                              "as found is kept as Photos.dat.bak when the album is next saved")
+                   .arg(album.albumPath())
+            << Qt::endl;
     }
     return album;
 }

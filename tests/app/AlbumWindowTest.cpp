@@ -52,7 +52,7 @@ TEST_F(AlbumWindowTest, AtStartItSaysWhatIsWrongAndSavesOverNothingItCouldNotKee
     const auto bytes = [](const QString &path) { return QFileInfo(path).isFile() ? ReadBytes(path) : QByteArray(); };
     const struct { const char *why; std::function<void()> setUp; QString atStart, onExit; QStringList files; } rows[] = {
         {"more than 100 records", [&] { writeAlbum(NumberedRecords(103, m_data.path())); }, "3 of them were not loaded", "", {"Photos.dat", backup}},
-        {"a partial record", [&] { WriteBytes(album, HeaderBytes() + "cut"); }, "", "", {"Photos.dat", backup}},
+        {"a partial record", [&] { WriteBytes(album, HeaderBytes() + "cut"); }, "does not end with a whole photo", "", {"Photos.dat", backup}},
         {"a folder in its place", [&] { QDir().mkdir(album); }, "The album file " + album + " cannot be read: Is a directory.", "Error: The album "
          "was not saved: the album file " + album + " could not be read (Is a directory), and saving would replace it.", {"Photos.dat"}},
         {"its data folder not found", [&] { Settings().setDataDir(gone); }, "The data folder " + gone + " was not found (is its drive connected?). "

@@ -174,7 +174,7 @@ TEST_F(AlbumTool, RemoveRenameAndMoveChangeTheAlbumAsTheWindowDoes)
     EXPECT_EQ(onData({"remove", "2"}).err + onData({"remove", "2"}).err, "") << "a missing picture is no reason to keep the photo";
     EXPECT_EQ(EntryNames(m_data.path()), QStringList({"Photos.dat", "p0.bmp", "p1.bmp"}));
     EXPECT_EQ(NamesInFile(m_data.path()), QStringList{"zero"});
-    writeAlbum(NumberedRecords(3, m_data.path()));
+    WriteBytes(AlbumFilePath(m_data.path()), EncodeAlbum(NumberedRecords(3, m_data.path())) + "cut"); // a partial record, kept as found
     const std::pair<QStringList, QStringList> edits[] = {
         {{"rename", "2", "Größe €15 ÿ"}, {"n0", "Größe €15 ÿ", "n2"}}, {{"rename", "3", "Fifteen chars.."}, {"n0", "Größe €15 ÿ", "Fifteen chars.."}},
         {{"move", "1", "down"}, {"Größe €15 ÿ", "n0", "Fifteen chars.."}}, {{"move", "3", "up"}, {"Größe €15 ÿ", "Fifteen chars..", "n0"}},
@@ -185,6 +185,7 @@ TEST_F(AlbumTool, RemoveRenameAndMoveChangeTheAlbumAsTheWindowDoes)
     }
     EXPECT_EQ(RecordPath(ReadAlbumFile(AlbumFilePath(m_data.path())).records[0]), QFile::encodeName(m_data.file("p1.bmp")))
         << "a record moves with its picture";
+    EXPECT_EQ(ReadBytes(AlbumFilePath(m_data.path()) + ".bak"), EncodeAlbum(NumberedRecords(3, m_data.path())) + "cut");
 }
 
 TEST_F(AlbumTool, AddOfSeveralImagesOnEveryCoreGivesTheAlbumOfOneCore)

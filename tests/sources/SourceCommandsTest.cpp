@@ -88,7 +88,6 @@ TEST_F(SourceCommandsTest, EscapeLeavesThePicturesOfTheAlbumFileAndNoOthers)
 {
     QApplication::clipboard()->setImage(QImage(writePhoto("copied.png")));
     for (const bool paste : {true, false}) {
-        QFile::remove(picture(2));
         CAlbumDlg dlg;
         openWith(dlg, 2);
         m_messages.answer(MessageAnswer::Yes);
