@@ -11,7 +11,6 @@
 #include "album/HelpWindow.h"
 #include "editor/NameDlg.h"
 #include "editor/PictureEditorDlg.h"
-#include "editor/PictureStore.h"
 #include "editor/HandheldRender.h"
 #include "imaging/ImagingLibrary.h"
 #include "res/Resources.h"
@@ -178,19 +177,31 @@ void CAlbumDlg::buildMenu()
     addMenuItem(help, AlbumId::MenuAbout, QStringLiteral("About Vellumo ..."));
 }
 
-void CAlbumDlg::setVisible(bool visible)
+void CAlbumDlg::initialiseOnce()
 {
-    // Initialise before the window first shows, as a dialog does on its creation.
-    if (visible && !m_initialised) {
+    // Before the window first shows, as a dialog initialises on its creation.
+    if (!m_initialised) {
         m_initialised = true;
         OnInitDialog();
     }
-    // A window that may not have the album ends before it shows.
-    if (visible && m_otherWriter) {
-        QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
-        return;
-    }
-    QDialog::setVisible(visible);
+}
+
+void CAlbumDlg::setVisible(bool visible)
+{
+    if (visible)
+        initialiseOnce();
+    // A window that may not have the album never shows.
+    if (!(visible && m_otherWriter))
+        QDialog::setVisible(visible);
+}
+
+int CAlbumDlg::exec()
+{
+    initialiseOnce();
+    // Its run ends before it starts: the program ends once the user has read why.
+    if (m_otherWriter)
+        return QDialog::Rejected;
+    return QDialog::exec();
 }
 
 bool CAlbumDlg::OnInitDialog()
@@ -278,6 +289,8 @@ void CAlbumDlg::reportRecordsNotLoaded(int notLoaded)
 
 bool CAlbumDlg::SaveAlbum()
 {
+    if (m_otherWriter) // its album was never loaded: saving would replace the other's
+        return false;
     const QString path = AlbumFilePath(m_dataDir);
     if (!m_readError.isEmpty()) {
         ShowMessageBox(this,

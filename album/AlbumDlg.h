@@ -57,6 +57,9 @@ public:
     ~CAlbumDlg() override;
 
     void setVisible(bool visible) override;
+    int exec() override;
+    // Every way the window ends: Exit, the close box, Escape.
+    void done(int result) override;
 
     int AddPhoto(QString name, QString path, int grayLevel);
     void UpdateControls();
@@ -88,8 +91,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    // Every way the window ends: Exit, the close box, Escape.
-    void done(int result) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -99,6 +100,7 @@ private slots:
     void OnListKeyDown(int key);
 
 private:
+    void initialiseOnce();
     void buildControls();
     void buildMenu();
     QPushButton *addButton(int id, const QString &text, const QRect &place);

@@ -67,14 +67,14 @@ TEST_F(AlbumWindowTest, AtStartItSaysWhatIsWrongAndSavesOverNothingItCouldNotKee
         const QByteArray before = bytes(album);
         const size_t shown = m_messages.shown().size();
         CAlbumDlg dlg;
-        elsewhere ? dlg.show() : open(dlg); // no splash for a window that ends at once
-        QApplication::processEvents();
+        // No splash for a window that may not have the album: its modal run ends by itself (or this hangs).
+        const int ended = elsewhere ? dlg.exec() : (open(dlg), -1);
         const QString atStart = m_messages.shown().size() > shown ? m_messages.shown()[shown].text : "";
-        EXPECT_TRUE(atStart.contains(r.atStart) && atStart.isEmpty() == r.atStart.isEmpty() && dlg.isVisible() != bool(elsewhere))
-            << r.why << ": " << atStart.toStdString();
+        EXPECT_TRUE(atStart.contains(r.atStart) && atStart.isEmpty() == r.atStart.isEmpty()) << r.why << ": " << atStart.toStdString();
+        EXPECT_TRUE(ended == (elsewhere ? QDialog::Rejected : -1) && dlg.isVisible() != bool(elsewhere)) << r.why << ": " << ended;
         const size_t started = m_messages.shown().size();
-        if (dlg.isVisible() && !r.files.isEmpty()) // not into the fallback folder, which other tests share
-            command(dlg, AlbumId::Exit);
+        if (!r.files.isEmpty()) // not into the fallback folder, which other tests share; one that ended saves nothing
+            dlg.isVisible() ? command(dlg, AlbumId::Exit) : void(dlg.SaveAlbum());
         EXPECT_EQ(shownSince(started), r.onExit) << r.why;
         EXPECT_EQ(EntryNames(m_data.path()), r.files) << r.why;
         EXPECT_EQ(bytes(album + (r.files.size() > 1 ? ".bak" : "")), before) << r.why;
