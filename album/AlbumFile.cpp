@@ -7,7 +7,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <climits>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -21,6 +26,15 @@ int recordsBeyondTable(qint64 fileSize)
     const qint64 whole = (fileSize - kHeaderSize) / kRecordSize;
     return static_cast<int>(std::clamp<qint64>(whole - kMaxRecords, 0, INT_MAX));
 }
+
+// Closes the descriptor on every way out.
+struct FileDescriptor {
+    explicit FileDescriptor(int fd) : fd(fd) {}
+    ~FileDescriptor() { ::close(fd); }
+    FileDescriptor(const FileDescriptor &) = delete;
+    FileDescriptor &operator=(const FileDescriptor &) = delete;
+    int fd;
+};
 
 } // namespace
 
@@ -37,18 +51,46 @@ AlbumReadResult ParseAlbum(QByteArrayView start, qint64 fileSize)
     const auto *bytes = reinterpret_cast<const unsigned char *>(start.data());
     for (qsizetype i = 0; i < std::min<qsizetype>(whole, kMaxRecords); ++i)
         result.records.push_back(DecodeRecord(bytes + kHeaderSize + kRecordSize * i));
+    fileSize = std::max<qint64>(fileSize, start.size());
     if (result.records.size() == kMaxRecords)
-        result.notLoaded = recordsBeyondTable(std::max<qint64>(fileSize, start.size()));
+        result.notLoaded = recordsBeyondTable(fileSize);
+    // An empty file holds nothing to keep.
+    result.keepBeforeSave = fileSize > 0 && fileSize != kHeaderSize + kRecordSize * qint64(result.records.size());
     return result;
 }
 
 AlbumReadResult ReadAlbumFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) // refuses a folder too
-        return {};
-    const QByteArray start = file.read(kHeaderSize + qint64(kRecordSize) * kMaxRecords);
-    return ParseAlbum(start, file.size());
+    const auto unreadable = [](const QString &why) {
+        AlbumReadResult result;
+        result.error = why;
+        return result;
+    };
+    const auto systemError = [] { return QString::fromLocal8Bit(std::strerror(errno)); };
+    // Non-blocking, so that a pipe in its place is refused rather than waited on.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return errno == ENOENT ? AlbumReadResult() : unreadable(systemError());
+    const FileDescriptor closer(fd);
+    struct stat status {};
+    if (::fstat(fd, &status) != 0)
+        return unreadable(systemError());
+    if (S_ISDIR(status.st_mode))
+        return unreadable(QString::fromLocal8Bit(std::strerror(EISDIR)));
+    if (!S_ISREG(status.st_mode))
+        return unreadable(QStringLiteral("it is not a regular file"));
+    QByteArray start(kHeaderSize + qsizetype(kRecordSize) * kMaxRecords, Qt::Uninitialized);
+    qsizetype got = 0;
+    while (got < start.size()) {
+        const ssize_t n = ::read(fd, start.data() + got, size_t(start.size() - got));
+        if (n < 0 && errno != EINTR)
+            return unreadable(systemError());
+        if (n == 0)
+            break;
+        got += std::max<ssize_t>(n, 0);
+    }
+    start.truncate(got);
+    return ParseAlbum(start, status.st_size);
 }
 
 QByteArray EncodeAlbum(const std::vector<PhotoRecord> &recordsInOrder)

@@ -28,11 +28,13 @@ QString AbsoluteDataDirectory(const QString &stored)
     return QDir::homePath() + QLatin1Char('/') + stored;
 }
 
-QString ResolveDataDirectory(Settings &settings)
+QString ResolveDataDirectory(Settings &settings, QString *notFound)
 {
     const QString stored = AbsoluteDataDirectory(settings.dataDir());
     if (!stored.isEmpty() && PathExists(stored))
         return stored;
+    if (notFound)
+        *notFound = stored;
     const QString fallback = DefaultDataDirectory();
     settings.setDataDir(fallback);
     settings.sync();

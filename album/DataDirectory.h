@@ -13,8 +13,9 @@ QString DefaultDataDirectory();
 QString AbsoluteDataDirectory(const QString &stored);
 
 // The data directory from the settings, made absolute; when it is empty or names nothing that exists,
-// the default folder, which is then written back to the settings.
-QString ResolveDataDirectory(Settings &settings);
+// the default folder, which is then written back to the settings. A stored folder that was
+// not found (an unplugged drive, a renamed folder) is given in notFound, so the user can be told.
+QString ResolveDataDirectory(Settings &settings, QString *notFound = nullptr);
 
 // Picture paths must fit the album record's path field, the longest picture file name
 // ("p9999.bmp") included.

@@ -17,12 +17,9 @@
 
 namespace {
 
-void failWhenFull(const AlbumSession &album, const QString &image)
+QString fullAlbum()
 {
-    if (album.isFull())
-        Fail(QStringLiteral("the album is full (%1 photos): %2 was not added")
-                 .arg(kMaxRecords)
-                 .arg(image));
+    return QStringLiteral("the album is full (%1 photos)").arg(kMaxRecords);
 }
 
 // Saves the picture as a new picture file and the album with it appended; on a failure the
@@ -57,7 +54,8 @@ void AddPhotos(const ParsedArguments &arguments, Console &console)
     if (!DataDirectoryFitsRecords(album.dataDir()))
         Fail(QStringLiteral("the data directory %1 is too long a path for the album's picture paths")
                  .arg(album.dataDir()));
-    failWhenFull(album, images.first());
+    if (images.size() == 1 && album.isFull())
+        Fail(QStringLiteral("%1: %2 was not added").arg(fullAlbum(), images.first()));
 
     // The images are rendered on every core the tool may use; they are saved and appended in
     // the order given, so the album is the one a single core makes.
@@ -68,7 +66,12 @@ void AddPhotos(const ParsedArguments &arguments, Console &console)
     };
     int notAdded = 0;
     for (qsizetype i = 0; i < images.size(); ++i) {
-        failWhenFull(album, images[i]);
+        if (album.isFull()) {
+            // Each image that no longer fits is reported, as one that cannot be read is.
+            report(i, QStringLiteral("was not added: %1").arg(fullAlbum()));
+            ++notAdded;
+            continue;
+        }
         HandheldPicture picture;
         try {
             picture = renders.take(i);

@@ -8,15 +8,24 @@
 
 #include <utility>
 
-AlbumSession::AlbumSession(const QString &dataDir)
+AlbumSession::AlbumSession(const QString &dataDir, Access access)
     : m_dataDir(dataDir)
 {
+    if (access == Access::Write) {
+        m_lock = std::make_unique<AlbumLock>(dataDir);
+        if (m_lock->heldElsewhere())
+            Fail(QStringLiteral("the album %1 is open in Vellumo Album Creator (or another "
+                                "vellumo-album is changing it); nothing was changed")
+                     .arg(albumPath()));
+    }
     const AlbumReadResult album = ReadAlbumFile(albumPath());
+    if (!album.error.isEmpty())
+        Fail(QStringLiteral("the album file %1 cannot be read: %2").arg(albumPath(), album.error));
     m_table.load(album.records);
     for (int slot = 0; slot < m_table.count(); ++slot)
         m_order.push_back(slot);
     m_notLoaded = album.notLoaded;
-    m_backupBeforeSave = album.notLoaded > 0;
+    m_backupBeforeSave = album.keepBeforeSave;
 }
 
 QString AlbumSession::albumPath() const

@@ -24,7 +24,8 @@ QString grayDepthText(std::int32_t grayLevel)
 
 void ListPhotos(const ParsedArguments &arguments, Console &console)
 {
-    const AlbumSession album = OpenAlbum(arguments, console.err);
+    // Reads only, so it may run while the album window has the album open.
+    const AlbumSession album = OpenAlbum(arguments, console.err, AlbumSession::Access::Read);
     for (int index = 0; index < album.count(); ++index) {
         const PhotoRecord &record = album.at(index);
         const QString picture = RecordPathString(record);

@@ -29,9 +29,9 @@ QString ChooseDataDirectory(const ParsedArguments &arguments)
     return dir;
 }
 
-AlbumSession OpenAlbum(const ParsedArguments &arguments, QTextStream &err)
+AlbumSession OpenAlbum(const ParsedArguments &arguments, QTextStream &err, AlbumSession::Access access)
 {
-    AlbumSession album(ChooseDataDirectory(arguments));
+    AlbumSession album(ChooseDataDirectory(arguments), access);
     if (album.notLoaded() > 0) {
         err << QStringLiteral("vellumo-album: warning: %1 holds %2 more photos than an album "
                               "can take (%3); they are left out, and the file as found is kept "
@@ -39,6 +39,11 @@ AlbumSession OpenAlbum(const ParsedArguments &arguments, QTextStream &err)
                    .arg(album.albumPath())
                    .arg(album.notLoaded())
                    .arg(kMaxRecords)
+            << Qt::endl;
+    } else if (album.keepsFileAsFound()) {
+        err << QStringLiteral("vellumo-album: warning: %1 does not end with a whole photo; the file "
+                              "as found is kept as Photos.dat.bak when the album is next saved")
+                   .arg(album.albumPath())
             << Qt::endl;
     }
     return album;

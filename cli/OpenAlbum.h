@@ -13,5 +13,6 @@ struct ParsedArguments;
 QString ChooseDataDirectory(const ParsedArguments &arguments);
 
 // The album of that folder; a warning on err when the file holds more records than an
-// album takes.
-AlbumSession OpenAlbum(const ParsedArguments &arguments, QTextStream &err);
+// album takes, or bytes that are not a whole record.
+AlbumSession OpenAlbum(const ParsedArguments &arguments, QTextStream &err,
+                       AlbumSession::Access access = AlbumSession::Access::Write);

@@ -45,6 +45,7 @@ QString saveErrorText(const QString &dataDir)
 {
     return QStringLiteral("Error saving photo album.  ") + WriteFailureReason(errno, dataDir);
 }
+const QString kProgramCaption = QStringLiteral("Vellumo Album Creator");
 
 } // namespace
 
@@ -195,13 +196,22 @@ void CAlbumDlg::buildMenu()
     addMenuItem(help, AlbumId::MenuAbout, QStringLiteral("About Vellumo ..."));
 }
 
-void CAlbumDlg::setVisible(bool visible)
+void CAlbumDlg::initialiseOnce()
 {
-    // Initialise before the window first shows, as a dialog does on its creation.
-    if (visible && !m_initialised) {
+    // Before the window first shows, as a dialog initialises on its creation.
+    if (!m_initialised) {
         m_initialised = true;
         OnInitDialog();
     }
+}
+
+void CAlbumDlg::setVisible(bool visible)
+{
+    if (visible)
+        initialiseOnce();
+    // A window that may not have the album never shows.
+    if (visible && m_otherWriter)
+        return;
     QDialog::setVisible(visible);
     if (visible && !m_fileToOpen.isEmpty())
         QTimer::singleShot(0, this, [this, file = std::exchange(m_fileToOpen, QString())] {
@@ -210,11 +220,35 @@ void CAlbumDlg::setVisible(bool visible)
         });
 }
 
+int CAlbumDlg::exec()
+{
+    initialiseOnce();
+    // Its run ends before it starts: the program ends once the user has read why.
+    if (m_otherWriter)
+        return QDialog::Rejected;
+    return QDialog::exec();
+}
+
 bool CAlbumDlg::OnInitDialog()
 {
     setWindowIcon(m_hIcon);
     Settings settings;
-    m_dataDir = ResolveDataDirectory(settings);
+    QString notFound;
+    m_dataDir = ResolveDataDirectory(settings, &notFound);
+    if (!notFound.isEmpty())
+        reportDataDirectoryNotFound(notFound);
+    // One writer per album: of two windows, or a window and the tool, each would save its own
+    // copy of the album over the other's photos.
+    if (m_lock.emplace(m_dataDir).heldElsewhere()) {
+        m_otherWriter = true;
+        ShowMessageBox(this,
+                       QStringLiteral("The photo album in %1 is already open in another Vellumo Album "
+                                      "Creator window, or vellumo-album is changing it. Only one of "
+                                      "them may change it at a time: close the other one first.")
+                           .arg(m_dataDir),
+                       kProgramCaption);
+        return false;
+    }
     LoadAlbum();
     m_firstPaintPending = true;
     StartImaging();
@@ -224,9 +258,27 @@ bool CAlbumDlg::OnInitDialog()
     return true;
 }
 
+void CAlbumDlg::reportDataDirectoryNotFound(const QString &notFound)
+{
+    ShowMessageBox(this,
+                   QStringLiteral("The data folder %1 was not found (is its drive connected?). "
+                                  "The album in %2 is used instead.")
+                       .arg(notFound, m_dataDir),
+                   kProgramCaption);
+}
+
 void CAlbumDlg::LoadAlbum()
 {
     const AlbumReadResult album = ReadAlbumFile(AlbumFilePath(m_dataDir));
+    m_readError = album.error;
+    if (!m_readError.isEmpty()) {
+        ShowMessageBox(this,
+                       QStringLiteral("The album file %1 cannot be read: %2. The album is shown "
+                                      "empty, and the file will not be saved over.")
+                           .arg(AlbumFilePath(m_dataDir), m_readError),
+                       kProgramCaption);
+    }
+    m_backupBeforeSave = album.keepBeforeSave;
     m_records.load(album.records);
     for (int slot = 0; slot < m_records.count(); ++slot) {
         auto *item = new QListWidgetItem(RecordName(m_records.at(slot)));
@@ -237,26 +289,42 @@ void CAlbumDlg::LoadAlbum()
         selectItem(0);
         UpdateControls();
     }
-    if (album.notLoaded > 0)
+    if (album.notLoaded > 0) {
         reportRecordsNotLoaded(album.notLoaded);
+    } else if (album.keepBeforeSave) {
+        ShowMessageBox(this,
+                       QStringLiteral("The album file %1 does not end with a whole photo (it may have "
+                                      "been cut short). The file as found will be kept as "
+                                      "\"Photos.dat.bak\" when the album is next saved.")
+                           .arg(AlbumFilePath(m_dataDir)),
+                       kProgramCaption);
+    }
 }
 
 void CAlbumDlg::reportRecordsNotLoaded(int notLoaded)
 {
-    // The file is kept as found, so that saving the first 100 loses nothing for good.
-    m_backupBeforeSave = true;
     ShowMessageBox(this,
                    QStringLiteral("The album file holds more photos than an album can take (%1). "
                                   "%2 of them were not loaded. The file as found will be kept "
                                   "as \"Photos.dat.bak\" when the album is next saved.")
                        .arg(kMaxRecords)
                        .arg(notLoaded),
-                   QStringLiteral("Vellumo Album Creator"));
+                   kProgramCaption);
 }
 
 bool CAlbumDlg::SaveAlbum()
 {
+    if (m_otherWriter) // its album was never loaded: saving would replace the other's
+        return false;
     const QString path = AlbumFilePath(m_dataDir);
+    if (!m_readError.isEmpty()) {
+        ShowMessageBox(this,
+                       QStringLiteral("The album was not saved: the album file %1 could not be read "
+                                      "(%2), and saving would replace it.")
+                           .arg(path, m_readError),
+                       QStringLiteral("Error"));
+        return false;
+    }
     if (m_backupBeforeSave) {
         if (!BackupAlbumFile(path)) {
             ShowMessageBox(this, saveErrorText(m_dataDir), QStringLiteral("Error"));
@@ -272,6 +340,7 @@ bool CAlbumDlg::SaveAlbum()
         ShowMessageBox(this, saveErrorText(m_dataDir), QStringLiteral("Error"));
         return false;
     }
+    m_pending.albumSaved(ordered, m_dataDir);
     return true;
 }
 
@@ -295,6 +364,7 @@ bool CAlbumDlg::RunEditor(CPictureEditorDlg &editor)
 {
     if (editor.exec() != QDialog::Accepted)
         return false;
+    m_pending.added(editor.m_path);
     return AddPhoto(editor.m_name, editor.m_path, editor.m_grayLevel) != 0;
 }
 
@@ -477,6 +547,12 @@ void CAlbumDlg::closeEvent(QCloseEvent *event)
     QDialog::closeEvent(event);
 }
 
+void CAlbumDlg::done(int result)
+{
+    m_pending.runEnded(m_dataDir);
+    QDialog::done(result);
+}
+
 bool CAlbumDlg::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_list && event->type() == QEvent::KeyPress) {
@@ -515,8 +591,8 @@ void CAlbumDlg::OnRemovePhoto()
     if (answer == MessageAnswer::Yes) {
         const int slot = m_list->item(s)->data(Qt::UserRole).toInt();
         delete m_list->takeItem(s);
-        // A failure (already gone, in use) is no reason to keep the list item.
-        RemovePictureFile(RecordPathString(m_records.at(slot)), m_dataDir);
+        // Deleted once the album file no longer lists it, so that Escape leaves both as they were.
+        m_pending.removed(RecordPathString(m_records.at(slot)));
     }
     if (m_list->count() > 0) {
         selectItem(std::max(s - 1, 0));

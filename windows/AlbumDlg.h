@@ -1,6 +1,8 @@
 #pragma once
 
+#include "album/AlbumLock.h"
 #include "album/ControlStates.h"
+#include "album/PendingPictures.h"
 #include "album/RecordTable.h"
 #include "windows/PictureEditorOwner.h"
 #include "imaging/Bitmap.h"
@@ -10,6 +12,8 @@
 #include <QIcon>
 #include <QPointer>
 #include <QString>
+
+#include <optional>
 
 class QAction;
 class QItemSelection;
@@ -54,6 +58,9 @@ public:
     ~CAlbumDlg() override;
 
     void setVisible(bool visible) override;
+    int exec() override;
+    // Every way the window ends: Exit, the close box, Escape.
+    void done(int result) override;
 
     int AddPhoto(QString name, QString path, int grayLevel);
     void UpdateControls();
@@ -98,6 +105,7 @@ private slots:
     void OnListKeyDown(int key);
 
 private:
+    void initialiseOnce();
     void buildControls();
     void buildMenu();
     QPushButton *addButton(int id, const QString &text, const QRect &place);
@@ -116,6 +124,7 @@ private:
     void connectCommand(int buttonId, int menuId, void (CAlbumDlg::*handler)());
     QAction *menuAction(int id) const;
     void reportRecordsNotLoaded(int notLoaded);
+    void reportDataDirectoryNotFound(const QString &notFound);
 
     // Members in the order the album window has always declared them.
     QString m_dataDir;
@@ -128,7 +137,11 @@ private:
     RecordTable m_records;
 
     bool m_initialised = false;
-    bool m_backupBeforeSave = false;   // the file held more records than the table
+    bool m_backupBeforeSave = false;   // the file held bytes that a save would not write back
+    QString m_readError;               // why the album file could not be read; it is never saved over
+    std::optional<AlbumLock> m_lock;   // held from the start to the end of the run
+    bool m_otherWriter = false;        // the album is open elsewhere: this window ends at once
+    PendingPictures m_pending;
     QMenuBar *m_menuBar = nullptr;
     QWidget *m_client = nullptr;
     PreviewPanel *m_panel = nullptr;

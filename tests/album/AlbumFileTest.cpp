@@ -4,6 +4,7 @@
 #include "album/Settings.h"
 
 #include "album/AlbumBytes.h"
+#include "faults/ChildProcess.h"
 #include "support/QtPrinters.h"
 #include "support/TempDir.h"
 
@@ -48,12 +49,16 @@ TEST(AlbumFile, SavingWritesTheHeaderAndTheRecordsInTheGivenOrderAndReadingGives
     EXPECT_EQ(fields({full}), QStringList({QString(20, 'N') + '|' + QString(256, 'P') + "|287454020"}));
 }
 
-TEST(AlbumFile, ReadingTakesWholeRecordsAfterTheHeaderUpToTheTable)
+// Whole records after the header up to the table; a file a save would not give back as it was is
+// marked to keep. No file is an empty album; one there that cannot be read gives the reason.
+TEST(AlbumFile, ReadingTakesWholeRecordsUpToTheTableAndMarksWhatASaveWouldLose)
 {
     TempDir dir;
     const QString path = dir.file("Photos.dat");
-    EXPECT_FALSE(ReadAlbumFile(path).opened) << "no file";
-    EXPECT_FALSE(ReadAlbumFile(dir.path()).opened) << "a folder";
+    EXPECT_TRUE(!ReadAlbumFile(path).opened && ReadAlbumFile(path).error.isEmpty()) << "no file";
+    ASSERT_TRUE(QFile::link("Photos.dat", path)); // a folder, a loop of links
+    EXPECT_EQ(ReadAlbumFile(dir.path()).error + '|' + ReadAlbumFile(path).error, "Is a directory|Too many levels of symbolic links");
+    ASSERT_TRUE(QFile::remove(path));
 
     const auto records = [](int count) {
         QByteArray bytes = HeaderBytes();
@@ -61,23 +66,23 @@ TEST(AlbumFile, ReadingTakesWholeRecordsAfterTheHeaderUpToTheTable)
             bytes += RecordBytes(QByteArray::number(i), "/p", 1);
         return bytes;
     };
-    const struct { const char *why; QByteArray bytes; int loaded, notLoaded; } rows[] = {
-        {"empty", {}, 0, 0},
-        {"shorter than the header", records(1).left(11), 0, 0},
-        {"a partial record", records(1).left(12 + 279), 0, 0},
-        {"three and 100 bytes", records(3) + QByteArray(100, 'x'), 3, 0},
-        {"exactly 100", records(100), 100, 0},
-        {"101 and a partial one", records(101) + QByteArray(279, 'x'), 100, 1},
-        {"150", records(150), 100, 50},
+    const struct { const char *why; QByteArray bytes; int loaded, notLoaded; bool keep; } rows[] = {
+        {"empty", {}, 0, 0, false}, {"shorter than the header", records(1).left(11), 0, 0, true},
+        {"the header alone", records(0), 0, 0, false}, {"a partial record", records(1).left(12 + 279), 0, 0, true},
+        {"three and 100 bytes", records(3) + QByteArray(100, 'x'), 3, 0, true}, {"exactly 100", records(100), 100, 0, false},
+        {"101 and a partial one", records(101) + QByteArray(279, 'x'), 100, 1, true}, {"150", records(150), 100, 50, true},
     };
     for (const auto &row : rows) {
         WriteBytes(path, row.bytes);
         const AlbumReadResult read = ReadAlbumFile(path);
-        EXPECT_TRUE(read.opened) << row.why;
+        EXPECT_TRUE(read.opened && read.error.isEmpty()) << row.why;
         ASSERT_EQ(read.records.size(), std::size_t(row.loaded)) << row.why;
         EXPECT_TRUE(row.loaded == 0 || RecordName(read.records.back()) == QString::number(row.loaded - 1)) << row.why;
         EXPECT_EQ(read.notLoaded, row.notLoaded) << row.why;
+        EXPECT_EQ(read.keepBeforeSave, row.keep) << row.why;
     }
+    // The tests run as root: a user the file is not open to gets the system's reason.
+    EXPECT_EQ(RunInChild([&] { return setgid(65534) || setuid(65534) || ReadAlbumFile(path).error != "Permission denied"; }), 0);
 }
 
 TEST(Settings, EachValueLivesUnderItsSectionAndNameWithItsDefault)

@@ -1,7 +1,9 @@
 #include "imaging/CraftedFiles.h"
 #include "imaging/TestImages.h"
+#include "faults/ChildProcess.h"
 #include "support/AlbumWindowFixture.h"
 
+#include "album/AlbumLock.h"
 #include "cli/ImageRender.h"
 #include "render/JpegReduction.h"
 #include "windows/PictureEditorDlg.h"
@@ -107,7 +109,8 @@ TEST_F(AlbumTool, FailuresExitWithOneNamingTheCauseAndChangeNothing)
         {{"add", "--data-dir", data, cutOff}, cutOff}, {{"add", "--data-dir", data, "--name", "Sixteen chars!!!", photo}, "Sixteen chars!!!"},
         {{"add", "--data-dir", data, "--name", "日本", photo}, "日本"}, {{"add", "--data-dir", plain, photo}, plain},
         {{"add", "--data-dir", m_files.file("nowhere"), photo}, m_files.file("nowhere")}, {{"list", "--data-dir", plain + "/sub"}, plain + "/sub"},
-        {{"add", "--data-dir", blocked, photo}, blocked + "/Photos.dat. Is a directory."}, {{"remove", "--data-dir", data, "3"}, "3"}, // the new picture is removed again
+        {{"add", "--data-dir", blocked, photo}, blocked + "/Photos.dat"}, {{"list", "--data-dir", blocked}, "Photos.dat cannot be read: Is a directory"},
+        {{"remove", "--data-dir", data, "3"}, "3"}, // the new picture is removed again
         {{"rename", "--data-dir", data, "3", "x"}, "3"}, {{"rename", "--data-dir", data, "1", "Tab\there"}, "Tab\there"},
         {{"move", "--data-dir", data, "1", "up"}, "1"}, {{"move", "--data-dir", data, "2", "down"}, "2"},
     };
@@ -144,13 +147,14 @@ TEST_F(AlbumTool, AddAppendsTheEditorsPictureNamedAfterTheFileUntilTheAlbumIsFul
     const QString summer = image("Sommer Straße am Meer.png", {300, 200}), night = image("日本\tnight.jpeg.png", {120, 260}, 2);
     settings().setValue("Parameters/Gray Level", 7); // kept as stored, rendered in 16 grays as by the editor
     settings().setValue("Parameters/Contrast", 400);
-    const ToolRun both = onData({"add", summer, night});
-    EXPECT_TRUE(both.err.contains("1/2 " + summer) && both.err.contains("2/2 " + night)) << both.err.toStdString();
     EXPECT_EQ(onData({"add", "--name", "Hütte", "--gray", "4", "--contrast", "-300", "--frame", "40,50,190,180", summer}).err, "");
-    EXPECT_EQ(onData({"list"}).out.section('\n', -4), QString("98\tSommer Straße a\t7\t%1\n99\tnight.jpeg\t7\t%2\n100\tHütte\t4\t%3\n")
+    const ToolRun three = run({"add", "--data-dir", m_data.path(), summer, night, summer}); // the album is full after two
+    EXPECT_TRUE(three.status == 1 && three.err.contains("1/3 " + summer + " added") && three.err.contains("2/3 " + night + " added") && three.err
+                .endsWith("3/3 " + summer + " was not added: the album is full (100 photos)\nvellumo-album: 1 of 3 images were not added\n")) << three.err.toStdString();
+    EXPECT_EQ(onData({"list"}).out.section('\n', -4), QString("98\tHütte\t4\t%1\n99\tSommer Straße a\t7\t%2\n100\tnight.jpeg\t7\t%3\n")
                                                         .arg(m_data.file("p0.bmp"), m_data.file("p1.bmp"), m_data.file("p2.bmp")));
-    const std::pair<const char *, QStringList> pictures[] = {{"p0.bmp", {"--contrast", "400", "--gray", "16"}},
-                                                             {"p2.bmp", {"--contrast", "-300", "--gray", "4", "--frame", "40,50,190,180"}}};
+    const std::pair<const char *, QStringList> pictures[] = {{"p1.bmp", {"--contrast", "400", "--gray", "16"}},
+                                                             {"p0.bmp", {"--contrast", "-300", "--gray", "4", "--frame", "40,50,190,180"}}};
     for (const auto &[picture, options] : pictures) {
         ASSERT_EQ(run(QStringList{"render"} << options << summer << m_files.file("r.bmp")).status, 0);
         EXPECT_EQ(ReadBytes(m_data.file(picture)), ReadBytes(m_files.file("r.bmp"))) << picture;
@@ -170,7 +174,7 @@ TEST_F(AlbumTool, RemoveRenameAndMoveChangeTheAlbumAsTheWindowDoes)
     EXPECT_EQ(onData({"remove", "2"}).err + onData({"remove", "2"}).err, "") << "a missing picture is no reason to keep the photo";
     EXPECT_EQ(EntryNames(m_data.path()), QStringList({"Photos.dat", "p0.bmp", "p1.bmp"}));
     EXPECT_EQ(NamesInFile(m_data.path()), QStringList{"zero"});
-    writeAlbum(NumberedRecords(3, m_data.path()));
+    WriteBytes(AlbumFilePath(m_data.path()), EncodeAlbum(NumberedRecords(3, m_data.path())) + "cut"); // a partial record, kept as found
     const std::pair<QStringList, QStringList> edits[] = {
         {{"rename", "2", "Größe €15 ÿ"}, {"n0", "Größe €15 ÿ", "n2"}}, {{"rename", "3", "Fifteen chars.."}, {"n0", "Größe €15 ÿ", "Fifteen chars.."}},
         {{"move", "1", "down"}, {"Größe €15 ÿ", "n0", "Fifteen chars.."}}, {{"move", "3", "up"}, {"Größe €15 ÿ", "Fifteen chars..", "n0"}},
@@ -181,6 +185,7 @@ TEST_F(AlbumTool, RemoveRenameAndMoveChangeTheAlbumAsTheWindowDoes)
     }
     EXPECT_EQ(RecordPath(ReadAlbumFile(AlbumFilePath(m_data.path())).records[0]), QFile::encodeName(m_data.file("p1.bmp")))
         << "a record moves with its picture";
+    EXPECT_EQ(ReadBytes(AlbumFilePath(m_data.path()) + ".bak"), EncodeAlbum(NumberedRecords(3, m_data.path())) + "cut");
 }
 
 TEST_F(AlbumTool, AddOfSeveralImagesOnEveryCoreGivesTheAlbumOfOneCore)
@@ -209,6 +214,25 @@ TEST_F(AlbumTool, AddOfSeveralImagesOnEveryCoreGivesTheAlbumOfOneCore)
     }
     EXPECT_EQ(albums[0].keys(), QStringList({"Photos.dat", "p0.bmp", "p1.bmp", "p2.bmp"}));
     EXPECT_EQ(albums[0], albums[1]);
+}
+
+// One writer at a time: while another process holds the album every change is refused in one line,
+// touching nothing, and list still reads; a holder that was killed holds nothing.
+TEST_F(AlbumTool, ChangesAreRefusedWhileTheAlbumWindowHoldsTheAlbum)
+{
+    writeAlbum(NumberedRecords(2, m_data.path()));
+    const QByteArray album = ReadBytes(AlbumFilePath(m_data.path()));
+    std::optional<AlbumLock> window(std::in_place, m_data.path());
+    for (const QStringList &arguments : {QStringList{"add", image("photo.png", {30, 20})}, {"remove", "1"}, {"rename", "1", "x"}, {"move", "1", "down"}}) {
+        const QStringList onAlbum = QStringList{arguments[0], "--data-dir", m_data.path()} + arguments.mid(1);
+        ExpectOneLine(run(onAlbum), 1, AlbumFilePath(m_data.path()) + " is open in Vellumo Album Creator", onAlbum);
+        EXPECT_TRUE(ReadBytes(AlbumFilePath(m_data.path())) == album && EntryNames(m_data.path()) == QStringList({"Photos.dat"}));
+    }
+    EXPECT_EQ(onData({"list"}).out.count('\n'), 2);
+    window.reset();
+    EXPECT_EQ(RunInChild([&] { AlbumLock holder(m_data.path()); return holder.heldElsewhere() ? 1 : raise(SIGKILL); }), -1);
+    onData({"remove", "1"});
+    EXPECT_EQ(NamesInFile(m_data.path()), QStringList({"n1"}));
 }
 
 TEST(ReducedJpeg, AFrameKeepingTwiceTheDetailAtTheEditorsReductionIsRenderedFromItElseFromTheFullDecode)

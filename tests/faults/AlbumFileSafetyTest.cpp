@@ -45,9 +45,9 @@ TEST_F(AlbumWindowTest, AnOverLongAlbumOfGigabytesIsKeptAsItsBackupAtASmallFiles
     CAlbumDlg dlg;
     struct Row { const char *why; bool window, hardLinksFail; QByteArray saved; };
     const Row rows[] = {
-        {"the window's first save", true, false, HandMadeAlbum(100)},
         {"the tool's rename", false, false, HandMadeAlbum(100, 0, "X")},
         {"the tool's rename where hard links fail", false, true, HandMadeAlbum(100, 0, "X")},
+        {"the window's first save", true, false, HandMadeAlbum(100)}, // last: from then on the window holds the album
     };
     const auto backupAt = [&](qint64 offset, qint64 count) {
         QFile file(backup);
@@ -84,12 +84,12 @@ TEST_F(AlbumWindowTest, ASaveChangesTheContentAndKeepsLinksModeAndOwner)
     CAlbumDlg dlg;
     struct Row { const char *why; QString link; mode_t mode; std::function<bool()> save; QByteArray saved; };
     const Row rows[] = {
-        {"the window through a relative link",
+        {"the tool through an absolute link to a relative one", synced.file("hop"), 0640,
+         [&] { return ToolRenamesTheFirst(m_data.path()); }, HandMadeAlbum(3, 0, "X")},
+        {"the window through a relative link", // last: from then on the window holds the album
          "../" + QFileInfo(synced.path()).fileName() + "/Album.dat", 0600,
          [&] { open(dlg); delete list(dlg)->takeItem(0); return dlg.SaveAlbum(); },
          HandMadeAlbum(3).remove(12, 280)},
-        {"the tool through an absolute link to a relative one", synced.file("hop"), 0640,
-         [&] { return ToolRenamesTheFirst(m_data.path()); }, HandMadeAlbum(3, 0, "X")},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.why);

@@ -84,6 +84,25 @@ TEST_F(SourceCommandsTest, EachSourceAddsThroughTheEditorOrSaysWhyNot)
     EXPECT_EQ(QDir(m_data.path()).entryList({"p*.bmp"}), QStringList({"p0.bmp", "p1.bmp", "p2.bmp", "p3.bmp", "p4.bmp"}));
 }
 
+// Pictures of photos the album file never listed go when the run ends with Escape; a drop (an
+// add from a file) saves the album, and with it the removal before it, a paste does not.
+TEST_F(SourceCommandsTest, EscapeLeavesThePicturesOfTheAlbumFileAndNoOthers)
+{
+    QApplication::clipboard()->setImage(QImage(writePhoto("copied.png")));
+    for (const bool paste : {true, false}) {
+        CAlbumDlg dlg;
+        openWith(dlg, 2);
+        m_messages.answer(MessageAnswer::Yes);
+        command(dlg, AlbumId::RemovePhoto); // n0
+        saveInNextEditors({"Added"});
+        paste ? command(dlg, AlbumId::MenuPaste) : void(drop(dlg, {writePhoto("one.png")}));
+        EXPECT_TRUE(QFile::exists(picture(0)) == paste && QFile::exists(picture(2))) << paste;
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+        EXPECT_EQ(NamesInFile(m_data.path()), paste ? QStringList({"n0", "n1"}) : QStringList({"n1", "Added"})) << paste;
+        EXPECT_EQ(EntryNames(m_data.path()), QStringList({"Photos.dat", paste ? "p0.bmp" : "p1.bmp", paste ? "p1.bmp" : "p2.bmp"})) << paste;
+    }
+}
+
 TEST_F(SourceCommandsTest, AFullAlbumRefusesEveryWayToAdd)
 {
     writeAlbum(NumberedRecords(100, m_data.path()));
