@@ -1,6 +1,6 @@
 #include "imaging/LinearRows.h"
 
-#include "imaging/PixelData.h"
+#include "imaging/PixelBuffer.h"
 
 #include <QRgb>
 
@@ -8,7 +8,7 @@
 
 namespace imaging {
 
-LinearRows::LinearRows(const PixelData &fullResolution)
+LinearRows::LinearRows(const PixelBuffer &fullResolution)
     : m_full(&fullResolution)
     , m_width(fullResolution.image().width())
     , m_height(fullResolution.image().height())

@@ -1,18 +1,18 @@
 #pragma once
 
-#include "imaging/Pyramid.h"
+#include "imaging/LinearLevel.h"
 
 #include <cstdint>
 #include <vector>
 
 namespace imaging {
 
-class PixelData;
+class PixelBuffer;
 
 // Row spans of one level of a picture, full resolution or reduced, as linear light 0..65535.
 class LinearRows {
 public:
-    explicit LinearRows(const PixelData &fullResolution);
+    explicit LinearRows(const PixelBuffer &fullResolution);
     explicit LinearRows(const LinearLevel &reduced);
 
     int width() const { return m_width; }
@@ -25,7 +25,7 @@ public:
     const Value *span(int y, int x0, int count, std::vector<Value> &scratch) const;
 
 private:
-    const PixelData *m_full = nullptr;
+    const PixelBuffer *m_full = nullptr;
     const LinearLevel *m_reduced = nullptr;
     int m_width = 0;
     int m_height = 0;

@@ -1,7 +1,7 @@
 #include "imaging/Pyramid.h"
 
 #include "imaging/LinearRows.h"
-#include "imaging/PixelData.h"
+#include "imaging/PixelBuffer.h"
 
 #include <algorithm>
 
@@ -48,7 +48,7 @@ LinearLevel halve(const LinearRows &rows)
 
 } // namespace
 
-Pyramid::Pyramid(const PixelData &source)
+Pyramid::Pyramid(const PixelBuffer &source)
 {
     const LinearRows full(source);
     if (full.width() <= 1 && full.height() <= 1)

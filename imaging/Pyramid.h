@@ -1,22 +1,12 @@
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
+#include "imaging/LinearLevel.h"
+
 #include <vector>
 
 namespace imaging {
 
-class PixelData;
-
-// One reduced level: linear light 0..65535, `channels` values per pixel, rows packed.
-struct LinearLevel {
-    int width = 0;
-    int height = 0;
-    int channels = 1;
-    std::vector<uint16_t> values;
-
-    const uint16_t *row(int y) const { return values.data() + size_t(y) * size_t(width) * size_t(channels); }
-};
+class PixelBuffer;
 
 // Successive halvings of a picture down to a single pixel, so that a strong reduction of a
 // large frame reads a few hundred thousand pixels instead of the whole frame. Pixel (x, y)
@@ -25,7 +15,7 @@ struct LinearLevel {
 // in for the missing ones, so an edge pixel still (nearly) holds the mean of real pixels.
 class Pyramid {
 public:
-    explicit Pyramid(const PixelData &source);
+    explicit Pyramid(const PixelBuffer &source);
 
     // Levels below full resolution; level k (1..levelCount()) is 2^k times smaller.
     int levelCount() const { return int(m_levels.size()); }
