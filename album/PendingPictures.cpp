@@ -1,6 +1,6 @@
 #include "album/PendingPictures.h"
 
-#include "editor/PictureStore.h"
+#include "album/PictureStore.h"
 
 void PendingPictures::albumSaved(const std::vector<PhotoRecord> &listed, const QString &dataDir)
 {
