@@ -97,8 +97,7 @@ TEST_F(AlbumTool, OptionsAreTakenToBothEndsOfTheirRangesAndWrongUsageTouchesNoth
     EXPECT_TRUE(run({"--version"}).out.startsWith("vellumo-album 1."));
 }
 
-// One writer at a time: while another process holds the album (held) every change is refused as well, list
-// still reads, and a holder that was killed holds nothing.
+// One writer: while another process holds the album (held) changes are refused, list reads; a killed holder holds nothing.
 TEST_F(AlbumTool, FailuresAndChangesToAHeldAlbumExitWithOneNamingTheCauseAndChangeNothing)
 {
     writeAlbum(NumberedRecords(2));
@@ -106,8 +105,7 @@ TEST_F(AlbumTool, FailuresAndChangesToAHeldAlbumExitWithOneNamingTheCauseAndChan
                   plain = m_files.file("plain.txt"), out = m_files.file("out.bmp"), blocked = m_home.file("blocked"), data = m_data.path();
     WriteBytes(cutOff, testimg::encoded(testimg::photoLike(1600, 1200, 14), "jpg").left(200000));
     WriteBytes(garbage, "\xFF\xD8\xFF\xE0 not really a JPEG");
-    // Damaged JPEGs: cut in the header; a progressive one whose second scan names a component there is none of;
-    // an APP1 segment running past the end; a frame header claiming 65535 by 65535.
+    // Damaged JPEGs: cut in the header; a second scan naming a component there is none of; APP1 past the end; 65535 by 65535.
     const QString header = m_files.file("header.jpg"), scan = m_files.file("scan.jpg"), app1 = m_files.file("app1.jpg"), huge = m_files.file("huge.jpg");
     const QByteArray small = testimg::encoded(testimg::photoLike(64, 48, 15), "jpg");
     ASSERT_EQ(QProcess::execute("convert", {photo, "-interlace", "JPEG", scan}), 0);
@@ -150,8 +148,7 @@ TEST_F(AlbumTool, FailuresAndChangesToAHeldAlbumExitWithOneNamingTheCauseAndChan
     EXPECT_EQ(NamesInFile(data), QStringList({"n1"}));
 }
 
-// An older format is read by ImageMagick's library, loaded when first needed: missing (hidden by /dev/null),
-// or a file of its name without its functions (zlib), it gives the read error.
+// Older formats are read by ImageMagick's library: missing (/dev/null in its place) or without its functions (zlib), the read error.
 TEST_F(AlbumTool, AnOlderFormatGivesTheReadErrorWithoutImageMagicksLibrary)
 {
     if (QProcess::execute("unshare", {"-m", "true"}) != 0)
@@ -272,8 +269,7 @@ TEST(ReducedJpeg, AFrameKeepingTwiceTheDetailAtTheEditorsReductionIsRenderedFrom
         {"2559: the full decode, never a weaker reduction", wide, {0, 0, 2559, 2559}, 0, {}, 0},
         {"640 pixels leave 320 at half size", half, {100, 0, 740, 640}, 2, {50, 0, 370, 320}, 0}, {"639 pixels: none", half, {100, 0, 739, 639}, 0, {}, 0},
         {"the last partial squares are left out", {{6028, 3391}}, {1318, 0, 4709, 3391}, 8, {165, 0, 588, 423}, 0},
-        {"turned: in its stored orientation", turned, {0, 0, 6000, 4000}, 8, {0, 0, 750, 500}, 0},
-        {"turned: only by whole fractions", {{4002, 6000}, 6}, {0, 0, 6000, 4002}, 2, {0, 0, 3000, 2001}, 0},
+        {"turned: in its stored orientation", turned, {0, 0, 6000, 4000}, 8, {0, 0, 750, 500}, 0}, {"turned: only by whole fractions", {{4002, 6000}, 6}, {0, 0, 6000, 4002}, 2, {0, 0, 3000, 2001}, 0},
         {"mirrored, not whole: none", {{4001, 6000}, 2}, {0, 0, 4001, 6000}, 0, {}, 0}, {"opened whole: none", {{640, 480}}, {0, 0, 640, 480}, 0, {}, 0},
     };
     for (const auto &r : rows) {
