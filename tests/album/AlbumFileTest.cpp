@@ -118,17 +118,10 @@ TEST(DataDirectory, AStoredPathIsUsedMadeAbsoluteWhileSomethingExistsThereElseTh
     qputenv("HOME", temp.path().toLocal8Bit()); // relative and "~" paths start in the home folder
     const QString fallback = QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME")) + "/Quillmere/Vellumo";
     const std::pair<QString, QString> rows[] = {
-        {QString(), fallback},                                   // first run
-        {temp.path() + '/', temp.path() + '/'},                  // as stored, separator and all
-        {temp.file("file"), temp.file("file")},                  // an ordinary file passes too
-        {temp.file("file/"), temp.file("file/")},                // one trailing separator is ignored
-        {temp.file("file//"), fallback},
-        {temp.file("gone/"), fallback},
-        {"/", "/"},
-        {"~/album", temp.file("album")},
-        {"album/", temp.file("album/")},
-        {"~", temp.path()},
-        {"~/gone", fallback},
+        {QString(), fallback}, {temp.path() + '/', temp.path() + '/'}, // first run; as stored, separator and all
+        {temp.file("file"), temp.file("file")}, {temp.file("file/"), temp.file("file/")}, // an ordinary file passes too, one trailing separator is ignored
+        {temp.file("file//"), fallback}, {temp.file("gone/"), fallback}, {"/", "/"}, {"~/album", temp.file("album")},
+        {"album/", temp.file("album/")}, {"~", temp.path()}, {"~/gone", fallback},
     };
     for (const auto &[stored, expected] : rows) {
         QSettings().clear();

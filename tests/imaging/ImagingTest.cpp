@@ -5,6 +5,7 @@
 #include "support/TempDir.h"
 
 #include "imaging/Bitmap.h"
+#include "imaging/ExifOrientation.h"
 
 #include <QtEndian>
 
@@ -169,6 +170,22 @@ TEST(BitmapLoad, ReadsEachFormatAndRefusesItCutOffDamagedOrMissing)
     WriteBytes(dir.file("cut"), {});
     for (const QString &path : {dir.file("cut"), dir.file("missing.png"), dir.path()}) // empty, missing, a folder
         EXPECT_TRUE(loaded(path).isNull()) << qPrintable(path);
+}
+
+// Codes 1 to 8 in either byte order are read in the orientation test; anything broken reads as upright.
+TEST(ExifOrientation, AnythingBrokenReadsAsUpright)
+{
+    // The APP1 segment after its length: "Exif\0\0", "II" or "MM" at 6, the directory's offset (8) at 10, its
+    // entry count at 14, then the entry: tag 0x0112 at 16, type SHORT (3) at 18, count (1) at 20, the code at 24.
+    const QByteArray little = crafted::withExifOrientation({}, 6).mid(4), big = crafted::withExifOrientation({}, 6, true).mid(4);
+    const auto with = [](QByteArray block, int at, char byte) { block[at] = byte; return block; };
+    const struct { const char *why; QByteArray app1; } rows[] = {
+        {"no Exif name", with(little, 0, 'J')}, {"neither II nor MM", with(little, 7, 'M')}, {"too short for a TIFF header", little.left(13)},
+        {"directory past the end", with(little, 10, 0x7f)}, {"cut inside the entry", little.left(27)}, {"a LONG", with(little, 18, 4)}, {"two values", with(big, 23, 2)},
+        {"another tag, then a second entry cut off", with(with(little, 14, 2), 16, 0x13)}, {"code 9", with(little, 24, 9)}, {"code 0", with(big, 25, 0)},
+    };
+    for (const auto &r : rows)
+        EXPECT_EQ(imaging::exifOrientation({reinterpret_cast<const uint8_t *>(r.app1.constData()), size_t(r.app1.size())}), 1) << r.why;
 }
 
 TEST(BitmapSaveBmp4, WritesFourBitsPerPixelBottomUpWithThePaletteGraysFirst)

@@ -143,8 +143,7 @@ TEST_F(PictureEditor, SaveThatCannotWriteKeepsTheEditorOpenWithAnError)
     WriteBytes(m_data.file("file"), {});
     QWidget noAlbum;
     const struct { const char *why; QString dataDir; QWidget *parent; QString named; } rows[] = {
-        {"the data directory is a file", m_data.file("file"), nullptr,
-         m_data.file("file/p0.bmp") + ".  The folder " + m_data.file("file") + " no longer exists."},
+        {"the data directory is a file", m_data.file("file"), nullptr, m_data.file("file/p0.bmp") + ".  The folder " + m_data.file("file") + " no longer exists."},
         {"too long a path for the album", m_data.file(QString(250, 'd')), nullptr, m_data.file(QString(250, 'd'))},
         {"not opened from an album: refused before the name prompt", m_data.path(), &noAlbum, "not opened from an album"},
     };

@@ -85,12 +85,9 @@ TEST_F(KeyboardTest, CommandsByButtonMenuOrEnterActOnTheSelectionAndReachTheFile
         {"no selection, Move Down", -1, 'c', AlbumId::MoveDown, "", "n0 n1 n2 n3 | ARND | fpscrn", ""},
         {"Rename, OK", 1, 'e', AlbumId::RenamePhoto, "1", "n0 [Harbour] n2 n3 | ARNUD | fpscrn", "Rename Photo (n1)"},
         {"Rename, Cancel", 2, 'c', AlbumId::RenamePhoto, "2", "n0 Harbour [n2] n3 | ARNUD | fpscrn", "Rename Photo (n2)"},
-        {"Remove, No, selects the one above", 2, 'e', AlbumId::RemovePhoto, "", "n0 [Harbour] n2 n3 | ARNUD | fpscrn",
-         "Remove Photo: Really remove n2 from the album? [Yes No]"},
-        {"Remove, Yes", 2, 'c', AlbumId::RemovePhoto, "Yes", "n0 [Harbour] n3 | ARNUD | fpscrn",
-         "Remove Photo: Really remove n2 from the album? [Yes No]"},
-        {"Remove the first", 0, 'd', 0, "Yes", "[Harbour] n3 | ARND | fpscrn",
-         "Remove Photo: Really remove n0 from the album? [Yes No]"},
+        {"Remove, No, selects the one above", 2, 'e', AlbumId::RemovePhoto, "", "n0 [Harbour] n2 n3 | ARNUD | fpscrn", "Remove Photo: Really remove n2 from the album? [Yes No]"},
+        {"Remove, Yes", 2, 'c', AlbumId::RemovePhoto, "Yes", "n0 [Harbour] n3 | ARNUD | fpscrn", "Remove Photo: Really remove n2 from the album? [Yes No]"},
+        {"Remove the first", 0, 'd', 0, "Yes", "[Harbour] n3 | ARND | fpscrn", "Remove Photo: Really remove n0 from the album? [Yes No]"},
     };
     for (const Row &r : rows) {
         list(dlg)->setCurrentRow(std::max(r.row, 0));
@@ -120,14 +117,10 @@ TEST_F(KeyboardTest, ExitEnterAndTheCloseBoxSaveInListOrderEscapeDoesNotAndEnter
     QApplication::clipboard()->setText("no picture");
     struct Row { const char *why; std::function<void(CAlbumDlg &)> end; const char *happened; bool saves; };
     const Row rows[] = {
-        {"File Exit", [](CAlbumDlg &d) { menuItem(d, AlbumId::MenuExit)->trigger(); }, "", true},
-        {"Enter on Exit", enterOn("1"), "", true},
-        {"Enter in the list", enterOn("1005"), "", true},
-        {"the close box", [](CAlbumDlg &d) { d.close(); }, "", true},
-        {"Escape", [](CAlbumDlg &d) { QTest::keyClick(&d, Qt::Key_Escape); }, "", false},
-        {"Enter on Add Photo opens the file chooser", enterOn("1000"), "QFileDialog", false},
-        {"Ctrl+O opens the file chooser", ctrl(Qt::Key_O), "QFileDialog", false},
-        {"Ctrl+V pastes", ctrl(Qt::Key_V), "Copy from Clipboard: You must first copy an image to the clipboard. (!)", false},
+        {"File Exit", [](CAlbumDlg &d) { menuItem(d, AlbumId::MenuExit)->trigger(); }, "", true}, {"Enter on Exit", enterOn("1"), "", true},
+        {"Enter in the list", enterOn("1005"), "", true}, {"the close box", [](CAlbumDlg &d) { d.close(); }, "", true},
+        {"Escape", [](CAlbumDlg &d) { QTest::keyClick(&d, Qt::Key_Escape); }, "", false}, {"Enter on Add Photo opens the file chooser", enterOn("1000"), "QFileDialog", false},
+        {"Ctrl+O opens the file chooser", ctrl(Qt::Key_O), "QFileDialog", false}, {"Ctrl+V pastes", ctrl(Qt::Key_V), "Copy from Clipboard: You must first copy an image to the clipboard. (!)", false},
     };
     for (const Row &r : rows) {
         CAlbumDlg dlg;
