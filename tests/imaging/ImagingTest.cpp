@@ -6,8 +6,11 @@
 
 #include "imaging/Bitmap.h"
 #include "imaging/ExifOrientation.h"
+#include "imaging/ImageFile.h"
 
 #include <QtEndian>
+
+#include <map>
 
 #include <gtest/gtest.h>
 
@@ -165,6 +168,13 @@ TEST(BitmapLoad, ReadsEachFormatAndRefusesItCutOffDamagedOrMissing)
             EXPECT_TRUE(loaded(dir.file("cut")).isNull()) << qPrintable(path) << " kept " << kept;
         }
     }
+    // A CMYK JPEG, as print work leaves them, shows the colours ImageMagick shows for it.
+    const QString cmykFile = dir.file("cmyk.jpg"), shownFile = dir.file("cmyk.png");
+    ASSERT_EQ(QProcess::execute("convert", {files[1], "-colorspace", "CMYK", cmykFile}) + QProcess::execute("convert", {cmykFile, "-colorspace", "sRGB", shownFile}), 0);
+    const QImage cmyk = loaded(cmykFile).convertToFormat(QImage::Format_RGB888), shown = QImage(shownFile).convertToFormat(QImage::Format_RGB888);
+    ASSERT_EQ(cmyk.size(), shown.size());
+    for (qsizetype i = 0; i < shown.sizeInBytes(); ++i)   // rows of 80 pixels, 240 bytes: no padding
+        ASSERT_LE(std::abs(cmyk.constBits()[i] - shown.constBits()[i]), 1) << "CMYK byte " << i;
     WriteBytes(dir.file("cut"), ReadBytes(files[0]).chopped(1)); // no end code
     EXPECT_TRUE(loaded(dir.file("cut")).isNull());
     WriteBytes(dir.file("cut"), {});
@@ -223,3 +233,66 @@ TEST(BitmapSaveBmp4, WritesFourBitsPerPixelBottomUpWithThePaletteGraysFirst)
         }
     }
 }
+
+namespace {
+
+QByteArray le16(int v) { return QByteArray(1, char(v & 0xff)) + char(v >> 8); }
+QByteArray be16(int v) { return QByteArray(1, char(v >> 8)) + char(v & 0xff); }
+// MS Paint: signature, width, height, then aspect ratios, checksum and padding (unused here);
+// GEM: version 1, 8 header words, planes, pattern length, 85 x 85 micrometre pixels, size.
+QByteArray mspHeader(const char *signature, int w, int h) { return QByteArray(signature, 4) + le16(w) + le16(h) + QByteArray(24, 0); }
+QByteArray gemHeader(int planes, int pattern, int w, int h) { return be16(1) + be16(8) + be16(planes) + be16(pattern) + be16(85) + be16(85) + be16(w) + be16(h); }
+// BMP: the file header, an info header (of 40 bytes, or OS/2's 12), a palette, the pixels (bottom row first).
+QByteArray le32(int v) { return le16(v & 0xffff) + le16(v >> 16); }
+QByteArray bmp(const QByteArray &info, const QByteArray &palette, const QByteArray &pixels) { return "BM" + le32(14 + int(info.size() + palette.size() + pixels.size())) + le32(0) + le32(14 + int(info.size() + palette.size())) + info + palette + pixels; }
+QByteArray bmpInfo(int w, int h, int bits, int compression) { return le32(40) + le32(w) + le32(h) + le16(1) + le16(bits) + le32(compression) + le32(0).repeated(3) + le32(4) + le32(0); }
+const QByteArray kBmpGrays = QByteArray::fromHex("ffffff00000000005555550" "0aaaaaa00"); // white, black, 85, 170
+
+// The file loaded as rows of '.' white, '#' black, 'a' and 'b' the grays 85 and 170, 'r' red,
+// 'u' blue, with "/" between rows; or "refused".
+std::string load(const TempDir &dir, const QString &name, const QByteArray &bytes)
+{
+    WriteBytes(dir.file(name), bytes);
+    const QImage image = imaging::readImageFile(dir.file(name));
+    const std::map<QRgb, char> names = {{0xffffffff, '.'}, {0xff000000, '#'}, {0xff555555, 'a'}, {0xffaaaaaa, 'b'}, {0xffff0000, 'r'}, {0xff0000ff, 'u'}};
+    std::string s = image.isNull() ? "refused" : image.width() * image.height() > 5000 ? "a picture too large to list" : "";
+    for (int y = 0; image.width() * image.height() <= 5000 && y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            s += std::string(x == 0 && y > 0 ? "/" : "") + (names.count(image.pixel(x, y)) ? names.at(image.pixel(x, y)) : '?');
+    return s;
+}
+
+TEST(LegacyReaders, FilesDecodeToTheirPixelsOrAreRefusedAndCutOffCopiesAreRefused)
+{
+    // 400 megapixels, complete: rows of 2500 set bytes, as MS Paint runs of 255 + 205 and GEM solid runs of 19 x 127 + 87.
+    const QByteArray mspRow = QByteArray("\0\xff\xff", 3).repeated(9) + QByteArray("\0\xcd\xff", 3), gemRow = QByteArray(19, char(0xff)) + char(0xd7);
+    struct Row { const char *why; const char *name; QByteArray bytes; std::string expected; };
+    const Row table[] = {
+        {"MSP 1: plain rows, bit 1 white, 10 wide", "a.msp", mspHeader("DanM", 10, 2) + "\x3f\xc0\xff\x40", "##......../........#."},
+        {"MSP 2, 12 wide: row map 3, 5; run 0 2 F0; run 0 1 0F, literal 1 AA", "b.msp", mspHeader("LinS", 12, 2) + le16(3) + le16(5) + QByteArray("\0\x02\xf0\0\x01\x0f\x01\xaa", 8), "....####..../####.....#.#"},
+        {"GEM 1 plane: rows repeated twice with a literal, solid FF then 00, pattern AA 55 once", "c.IMG",
+         gemHeader(1, 2, 16, 4) + QByteArray("\0\0\xff\x02\x80\x02\xf0\x0f\x81\x01\0\x01\xaa\x55", 14),
+         "####........####/####........####/########......../#.#.#.#..#.#.#.#"},
+        {"GEM 2 planes, no palette: plane 0 is the low bit, grays from white to black", "d.img", gemHeader(2, 1, 8, 1) + "\x80\x01\x0f\x80\x01\x33", "..aabb##"},
+        {"GEM XIMG palette: pixel 0 red, pixel 1 blue", "e.img", be16(1) + be16(17) + gemHeader(1, 1, 4, 1).mid(4) + "XIMG" + be16(0) + be16(1000) + be16(0) + be16(0) + be16(0) + be16(0) + be16(1000) + "\x80\x01\x50", "ruru"},
+        {"MSP 2 of 400 megapixels", "huge.msp", mspHeader("LinS", 20000, 20000) + le16(30).repeated(20000) + mspRow.repeated(20000), "refused"},
+        {"GEM of 400 megapixels", "huge.img", gemHeader(1, 1, 20000, 20000) + gemRow.repeated(20000), "refused"},
+        {"MSP 2 literal running past the row", "long.msp", mspHeader("LinS", 16, 1) + le16(4) + "\x03\x01\x02\x03", "refused"},
+        {"GEM solid run past the row", "long.img", gemHeader(1, 1, 16, 1) + "\x83", "refused"},
+        {"GEM of 9 planes", "planes.img", gemHeader(9, 1, 8, 1) + QByteArray(9, char(0x81)), "refused"},
+        {"GEM bytes under another suffix", "c.bin", gemHeader(1, 1, 8, 1) + "\x81", "refused"},
+        {"BMP RLE8: 3 of 1, literal 2 3 2 padded, end of line, 6 of 3, end", "r8.bmp", bmp(bmpInfo(6, 2, 8, 1), kBmpGrays,
+         QByteArray::fromHex("0301" "0003020302" "00" "0000" "0603" "0001")), "bbbbbb/###aba"},
+        {"BMP RLE8: a move by (0, 1), then no end", "move.bmp", bmp(bmpInfo(6, 2, 8, 1), kBmpGrays, QByteArray::fromHex("0601" "0000" "00020001")), "refused"},
+        {"BMP RLE4: 5 of 1 2 alternating, literal 3 0 1, end", "r4.bmp", bmp(bmpInfo(8, 1, 4, 2), kBmpGrays, QByteArray::fromHex("0512" "00033010" "0001")), "#a#a#b.#"},
+        {"BMP with OS/2's core header, 24 bits: red, blue", "os2.bmp", bmp(le32(12) + le16(2) + le16(1) + le16(1) + le16(24), {}, QByteArray::fromHex("0000ffff00000000")), "ru"},
+    };
+    TempDir dir;
+    for (const Row &r : table) {
+        EXPECT_EQ(load(dir, r.name, r.bytes), r.expected) << r.why;
+        for (qsizetype kept : {r.bytes.size() - 1, r.bytes.size() / 2})
+            EXPECT_EQ(load(dir, r.name, r.bytes.left(kept)), "refused") << r.why << ", cut to " << kept << " bytes";
+    }
+}
+
+} // namespace

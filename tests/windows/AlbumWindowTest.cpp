@@ -1,12 +1,16 @@
+// The album window, and what surrounds it: the splash and About boxes, and text that fits.
 #include "support/AlbumWindowFixture.h"
 
 #include "album/AlbumLock.h"
+#include "windows/AboutDlg.h"
 #include "windows/HelpWindow.h"
 #include "windows/PreviewPanel.h"
 
+#include <QAbstractEventDispatcher>
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
+#include <QStyle>
 
 #include <optional>
 
@@ -97,4 +101,63 @@ TEST_F(AlbumWindowTest, AnEmptyAlbumShowsTheNoticeAndHelpOpensOnePageThatGoesWit
         EXPECT_EQ(dlg.findChildren<HelpWindow *>().size(), 1);
     }
     EXPECT_TRUE(help.isNull());
+}
+
+// Texts of labels, buttons and radio buttons under root that do not fit their control at its
+// fixed size, each as "text (needs WxH, has WxH)".
+static QStringList ClippedTexts(const QWidget *root)
+{
+    QStringList clipped;
+    const auto check = [&clipped](QString text, const QSize &needed, const QSize &has) {
+        if (needed.width() <= has.width() && needed.height() <= has.height())
+            return;
+        text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove('&').replace('\x01', '&');
+        clipped << QStringLiteral("%1 (needs %2x%3, has %4x%5)")
+                       .arg(text).arg(needed.width()).arg(needed.height()).arg(has.width()).arg(has.height());
+    };
+    for (const QLabel *label : root->findChildren<QLabel *>()) {
+        const QRect room(0, 0, label->contentsRect().width(), 10000);
+        const int flags = label->wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine;
+        if (!label->text().isEmpty())
+            check(label->text(), label->fontMetrics().boundingRect(room, flags, label->text()).size(),
+                  label->contentsRect().size());
+    }
+    for (const QAbstractButton *button : root->findChildren<QAbstractButton *>()) {
+        // Push buttons: text and margins (the hint has a style minimum). Others: the hint across,
+        // one line of text down (the hint adds room for a focus frame).
+        const QSize needed = qobject_cast<const QPushButton *>(button)
+            ? button->fontMetrics().size(Qt::TextShowMnemonic, button->text())
+                  + QSize(button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button), 0)
+            : QSize(button->sizeHint().width(), button->fontMetrics().height());
+        if (!button->text().isEmpty())
+            check(button->text(), needed, button->size());
+    }
+    return clipped;
+}
+
+TEST(Splash, ShowsItsPictureForThreeSecondsOrUntilEscapeOrEnter)
+{
+    CSplashDlg splash;
+    EXPECT_EQ(splash.findChild<QLabel *>()->pixmap().size(), QSize(600, 396));
+    const auto timers = QAbstractEventDispatcher::instance()->registeredTimers(&splash);
+    ASSERT_EQ(timers.size(), 1);
+    EXPECT_EQ(timers.front().interval, 3000);
+    QTimer::singleShot(20000, &splash, [&splash] { splash.done(7); });   // only a splash that never ends
+    EXPECT_EQ(splash.exec(), 0);
+    for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
+        CSplashDlg keyed;
+        keyed.show();
+        QTest::keyClick(&keyed, key);
+        EXPECT_FALSE(keyed.isVisible()) << "key " << key;
+        EXPECT_EQ(keyed.result(), 0) << "key " << key;
+    }
+}
+
+TEST(WindowLayout, NoTextIsClippedAtTheTemplateSize)
+{
+    const CSplashDlg splash;
+    const CAboutDlg about;
+    const CAlbumDlg album;
+    for (const QWidget *window : std::initializer_list<const QWidget *>{&splash, &about, &album})
+        EXPECT_EQ(ClippedTexts(window), QStringList()) << window->metaObject()->className();
 }
