@@ -1,9 +1,9 @@
-// Devices and sessions with SANE's test backend, which the test run's configuration enables alone,
-// and the window that picks the device.
+// Devices, sessions and the window that picks one, with SANE's test backend (the run's only one).
 #include "album/Settings.h"
 #include "sources/ScanBackend.h"
 #include "sources/ScanDevice.h"
 #include "sources/ScanSession.h"
+#include "sources/ScanSource.h"
 #include "sources/ScanSourceDlg.h"
 #include "sources/ScanStopSignal.h"
 #include "support/QtPrinters.h"
@@ -73,7 +73,7 @@ TEST(ScanSession, EveryKindOfPageArrivesWholeAtTheReportedSize)
     }
 }
 
-TEST(ScanSession, NoConfiguredBackendMeansNoDevices)
+TEST(ScanSession, NoConfiguredBackendMeansNoDevicesAndSaysSo)
 {
     // SANE reads its configuration folder once per process, so a fresh process scans.
     GTEST_FLAG_SET(death_test_style, "threadsafe");
@@ -83,8 +83,8 @@ TEST(ScanSession, NoConfiguredBackendMeansNoDevices)
         setenv("SANE_CONFIG_DIR", empty.path().toLocal8Bit().constData(), 1);
         ScanHooks hooks;
         hooks.chooseDevice = [](const QList<ScanDeviceInfo> &) -> QString { std::exit(3); };
-        const ScanResult result = ScanOnePage(nullptr, {}, hooks);
-        std::exit(result.outcome == ScanOutcome::NoDevices && !result.image.IsAllocated() ? 0 : 2);
+        const SourcePicture scanned = PictureFromScanner(nullptr, {}, hooks);
+        std::exit(scanned.failure == "No scanning devices are available" && !scanned.picture.IsAllocated() ? 0 : 2);
     }, testing::ExitedWithCode(0), "");
 }
 

@@ -142,7 +142,11 @@ TEST_F(PictureEditor, SaveThatCannotWriteKeepsTheEditorOpenWithAnError)
 {
     WriteBytes(m_data.file("file"), {});
     QWidget noAlbum;
+    TempDir full;
+    for (int i = 0; i < 10000; ++i)
+        WriteBytes(full.file(QString("p%1.bmp").arg(i)), {});
     const struct { const char *why; QString dataDir; QWidget *parent; QString named; } rows[] = {
+        {"every picture name taken", full.path(), nullptr, "All picture names from p0.bmp to p9999.bmp are taken in " + full.path()},
         {"the data directory is a file", m_data.file("file"), nullptr, m_data.file("file/p0.bmp") + ".  The folder " + m_data.file("file") + " no longer exists."},
         {"too long a path for the album", m_data.file(QString(250, 'd')), nullptr, m_data.file(QString(250, 'd'))},
         {"not opened from an album: refused before the name prompt", m_data.path(), &noAlbum, "not opened from an album"},
