@@ -1,19 +1,11 @@
 // Random indexed pictures with a 4- or 16-gray palette, encoded as a 4-bit BMP in memory and
 // read back by Qt: every pixel must come back as the gray it was given.
-#include "FuzzSupport.h"
-
 #include "imaging/Bitmap.h"
 #include "imaging/GrayPalette.h"
 
 #include <QImage>
 
 #include <cstdlib>
-
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
-{
-    fuzz::StartQt();
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

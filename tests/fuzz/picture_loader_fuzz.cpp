@@ -2,8 +2,6 @@
 // steers the loader between its decoders; the rest are the file's bytes, decoded in memory by
 // the function the file loader hands a file's mapped bytes to.
 // Loading must not crash, and a loaded picture must be one the album window can prepare.
-#include "FuzzSupport.h"
-
 #include "imaging/Bitmap.h"
 #include "imaging/GrayPalette.h"
 #include "imaging/ImageFile.h"
@@ -16,12 +14,6 @@ namespace {
 const char *const kSuffixes[] = {"jpg", "png", "bmp", "gif", "tif", "pcx", "tga", "psd", "msp", "img"};
 
 } // namespace
-
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
-{
-    fuzz::StartQt();
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
