@@ -115,6 +115,11 @@ TEST_F(AlbumTool, FailuresAndChangesToAHeldAlbumExitWithOneNamingTheCauseAndChan
     WriteBytes(app1, small.left(2) + "\xFF\xE1\xFF\xF0" "Exif" + small.mid(2));
     WriteBytes(huge, QByteArray(small).replace(small.indexOf("\xFF\xC0") + 5, 4, "\xFF\xFF\xFF\xFF"));
     ASSERT_TRUE(QDir().mkpath(blocked + "/Photos.dat"));
+    // Data folders: a path too long for the records; every picture name taken.
+    const QString longDir = m_home.file(QString(240, 'd')), full = m_home.file("full");
+    ASSERT_TRUE(QDir().mkpath(longDir) && QDir().mkpath(full));
+    for (int i = 0; i < 10000; ++i)
+        WriteBytes(full + QString("/p%1.bmp").arg(i), {});
     const QString held = AlbumFilePath(data) + " is open in Vellumo Album Creator";
     const struct { QStringList arguments; QString named; bool held = false; } rows[] = {
         {{"add", "--data-dir", data, photo}, held, true}, {{"remove", "--data-dir", data, "1"}, held, true},
@@ -131,6 +136,8 @@ TEST_F(AlbumTool, FailuresAndChangesToAHeldAlbumExitWithOneNamingTheCauseAndChan
         {{"remove", "--data-dir", data, "3"}, "3"}, // the new picture is removed again
         {{"rename", "--data-dir", data, "3", "x"}, "3"}, {{"rename", "--data-dir", data, "1", "Tab\there"}, "Tab\there"},
         {{"move", "--data-dir", data, "1", "up"}, "1"}, {{"move", "--data-dir", data, "2", "down"}, "2"},
+        {{"list", "--data-dir", photo}, photo + " is not a folder"}, {{"add", "--data-dir", longDir, photo}, longDir + " is too long a path"},
+        {{"add", "--data-dir", full, photo}, "p9999.bmp are taken in " + full},
     };
     const QByteArray album = ReadBytes(AlbumFilePath(data));
     const QStringList files = EntryNames(m_files.path()) + EntryNames(blocked);
