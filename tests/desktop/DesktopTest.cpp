@@ -28,6 +28,13 @@ static void keepNextEditorsSource(QImage &source)
 
 using DesktopTest = AlbumWindowTest;
 
+// Enter typed by xdotool into the visible X window titled `window`; false while there is none. The key
+// goes to the focus, not to the window: a window that goes away on the press would leave it held down.
+static bool pressEnterIn(const QString &window)
+{
+    return QProcess::execute("sh", {"-c", "xdotool search --onlyvisible --name \"^$0\\$\" windowfocus --sync && xdotool key Return", window}) == 0;
+}
+
 // A new pattern window fills the desktop's one 800 by 600 screen each time, over the album window.
 // On Wayland the wlroots portal has grim write every still to /tmp/out.png, and refuses when it cannot.
 TEST_F(DesktopTest, CaptureGivesTheEditorExactlyTheDraggedPixelsOrSaysWhyNotAndChangesNothing)
@@ -106,8 +113,23 @@ TEST_F(DesktopTest, X11ProgramOnAHeldAlbumSaysWhyAndEndsOnlyWhenToldTouchingNoth
     vellumo.start(VELLUMO_BIN, {m_data.file("photo.png")});
     EXPECT_FALSE(vellumo.waitForFinished(3000)) << "ended before anyone could read why";
     for (int tries = 0; tries < 20 && !vellumo.waitForFinished(1000); ++tries)
-        QProcess::execute("xdotool", {"search", "--onlyvisible", "--name", "^Vellumo Album Creator$", "windowfocus", "--sync", "key", "Return"});
+        pressEnterIn("Vellumo Album Creator");
     EXPECT_EQ(vellumo.state() || vellumo.exitStatus() ? -1 : vellumo.exitCode(), 0) << vellumo.readAllStandardError().data();
     EXPECT_EQ(ReadBytes(AlbumFilePath(m_data.path())), album);
     EXPECT_EQ(QDir(m_data.path()).entryList(QDir::Files), QStringList({"photo.png", "Photos.dat"}));
+}
+
+// The program as "Open With" starts it; Enter saves the editor's picture, takes the proposed name, exits saving.
+TEST_F(DesktopTest, X11ProgramGivenAnImageFileAddsItWithTheKeysAUserPresses)
+{
+    ASSERT_TRUE(pattern({300, 280}).save(m_data.file("photo.png")) && Settings().sync());
+    QProcess vellumo;
+    vellumo.start(VELLUMO_BIN, {m_data.file("photo.png")});
+    for (const char *window : {"Vellumo Picture Editor", "Picture Name"})
+        EXPECT_TRUE(QTest::qWaitFor([window] { return pressEnterIn(window); }, 30000)) << window;
+    for (int tries = 0; tries < 20 && !vellumo.waitForFinished(1000); ++tries)   // Enter is lost while the editor is still there
+        pressEnterIn("Vellumo 1.1 Album Creator");
+    EXPECT_EQ(vellumo.state() || vellumo.exitStatus() ? -1 : vellumo.exitCode(), 0) << vellumo.readAllStandardError().data();
+    EXPECT_EQ(NamesInFile(m_data.path()), QStringList({"New Picture"}));
+    EXPECT_EQ(QImage(picture(0)).size(), QSize(160, 160));
 }
