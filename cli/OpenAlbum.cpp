@@ -9,7 +9,7 @@
 #include <QFileInfo>
 #include <QTextStream>
 
-QString ChooseDataDirectory(const ParsedArguments &arguments)
+QString ChooseDataDirectory(const ParsedArguments &arguments, QTextStream &err)
 {
     QString dir;
     if (arguments.has("data-dir")) {
@@ -19,7 +19,14 @@ QString ChooseDataDirectory(const ParsedArguments &arguments)
         dir = QDir::cleanPath(QFileInfo(dir).absoluteFilePath());
     } else {
         Settings settings;
-        dir = ResolveDataDirectory(settings);
+        QString notFound;
+        dir = ResolveDataDirectory(settings, &notFound);
+        // The window says so too: photos added now go to another album than the user's.
+        if (!notFound.isEmpty())
+            err << QStringLiteral("vellumo-album: warning: the data folder %1 was not found (is its drive "
+                                  "connected?); the album in %2 is used instead")
+                       .arg(notFound, dir)
+                << Qt::endl;
     }
     const QFileInfo info(dir);
     if (!info.exists())
@@ -31,7 +38,7 @@ QString ChooseDataDirectory(const ParsedArguments &arguments)
 
 AlbumSession OpenAlbum(const ParsedArguments &arguments, QTextStream &err, AlbumSession::Access access)
 {
-    AlbumSession album(ChooseDataDirectory(arguments), access);
+    AlbumSession album(ChooseDataDirectory(arguments, err), access);
     if (album.notLoaded() > 0) {
         err << QStringLiteral("vellumo-album: warning: %1 holds %2 more photos than an album "
                               "can take (%3); they are left out, and the file as found is kept "

@@ -178,6 +178,9 @@ TEST_F(AlbumTool, ListPrintsEveryPhotoOfTheDataDirectoryOrOfTheAlbumCreatorsFold
     EXPECT_EQ(onData({"list"}).out, QString("1\tCafé\t4\t%1\n2\t€ 5 Straße\t16\t/nowhere/p1.bmp\tmissing\n3\tZoë Ÿ\t7\t%1\n").arg(present));
     settings().setValue("Directories/DataDir", m_data.path()); // the album window's setting, without --data-dir
     EXPECT_EQ(run({"list"}).out.count('\n'), 3);
+    settings().setValue("Directories/DataDir", m_files.file("unplugged")); // a drive not connected: the default album, and why
+    const ToolRun fallback = run({"list"});
+    EXPECT_TRUE(fallback.err.startsWith("vellumo-album: warning: the data folder " + m_files.file("unplugged") + " was not found")) << fallback.err.toStdString();
 
     writeAlbum(NumberedRecords(kMaxRecords + 3)); // the first hundred; the file kept as found before the next save
     const QByteArray asFound = ReadBytes(AlbumFilePath(m_data.path()));
