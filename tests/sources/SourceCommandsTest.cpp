@@ -2,12 +2,14 @@
 #include "windows/PictureEditorDlg.h"
 #include "sources/PortalResponse.h"
 #include "sources/ScanDevice.h"
+#include "sources/ScanSourceDlg.h"
 #include "support/AlbumWindowFixture.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QProgressDialog>
 
@@ -130,11 +132,16 @@ TEST_F(SourceCommandsTest, EachWayAScanEndsIsReportedAndAScannedPageReachesTheEd
         {"jammed", "test:0", "SANE_STATUS_JAMMED", false, error},
         {"the end before any data", "test:0", "SANE_STATUS_EOF", false, error},
         {"scanned, then the editor cancelled", "test:0", QString(), false, "Cancel: Should I discard the new picture? [Yes No]"},
+        {"picked in the list of scanners, scanned", "list", QString(), false, "Cancel: Should I discard the new picture? [Yes No]"},
     };
     for (const auto &r : rows) {
         // A slow page keeps the backend's reader thread waiting, where an error or a cancel can stop it safely.
         dlg.m_scanOptions.resolutionDpi = r.read.isEmpty() ? 25 : 100;
         dlg.m_scanHooks.chooseDevice = [&r](const QList<ScanDeviceInfo> &) { return r.device; };
+        if (r.device == "list") {   // the window a user picks from: its first row, test:0, and OK
+            dlg.m_scanHooks.chooseDevice = nullptr;
+            OnNextModal<ScanSourceDlg>([](ScanSourceDlg &list) { list.findChild<QListWidget *>()->setCurrentRow(0); list.accept(); });
+        }
         dlg.m_scanHooks.prepareDevice = [&r](ScanDevice &device) {
             for (const auto &[name, value] : {std::pair<const char *, QVariant>{"select-fd", true}, {"read-delay", true},
                                               {"read-delay-duration", 100000}, {"read-return-value", r.read}})
