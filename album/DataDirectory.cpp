@@ -41,6 +41,13 @@ QString ResolveDataDirectory(Settings &settings, QString *notFound)
     return fallback;
 }
 
+QString DataDirectoryNotFoundText(const QString &notFound, const QString &used)
+{
+    return QStringLiteral("The data folder %1 was not found (is its drive connected?). "
+                          "The album in %2 is used instead.")
+        .arg(notFound, used);
+}
+
 bool DataDirectoryFitsRecords(const QString &dataDir)
 {
     return PathFitsRecord(PictureFilePath(dataDir, kPictureNumbers - 1));

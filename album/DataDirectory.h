@@ -16,6 +16,8 @@ QString AbsoluteDataDirectory(const QString &stored);
 // the default folder, which is then written back to the settings. A stored folder that was
 // not found (an unplugged drive, a renamed folder) is given in notFound, so the user can be told.
 QString ResolveDataDirectory(Settings &settings, QString *notFound = nullptr);
+// What the window and the tool tell the user then: which folder was missed and which is used.
+QString DataDirectoryNotFoundText(const QString &notFound, const QString &used);
 
 // Picture paths must fit the album record's path field, the longest picture file name
 // ("p9999.bmp") included.

@@ -23,10 +23,7 @@ QString ChooseDataDirectory(const ParsedArguments &arguments, QTextStream &err)
         dir = ResolveDataDirectory(settings, &notFound);
         // The window says so too: photos added now go to another album than the user's.
         if (!notFound.isEmpty())
-            err << QStringLiteral("vellumo-album: warning: the data folder %1 was not found (is its drive "
-                                  "connected?); the album in %2 is used instead")
-                       .arg(notFound, dir)
-                << Qt::endl;
+            err << QStringLiteral("vellumo-album: warning: ") << DataDirectoryNotFoundText(notFound, dir) << Qt::endl;
     }
     const QFileInfo info(dir);
     if (!info.exists())

@@ -260,11 +260,7 @@ bool CAlbumDlg::OnInitDialog()
 
 void CAlbumDlg::reportDataDirectoryNotFound(const QString &notFound)
 {
-    ShowMessageBox(this,
-                   QStringLiteral("The data folder %1 was not found (is its drive connected?). "
-                                  "The album in %2 is used instead.")
-                       .arg(notFound, m_dataDir),
-                   kProgramCaption);
+    ShowMessageBox(this, DataDirectoryNotFoundText(notFound, m_dataDir), kProgramCaption);
 }
 
 void CAlbumDlg::LoadAlbum()

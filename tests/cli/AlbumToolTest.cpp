@@ -180,7 +180,7 @@ TEST_F(AlbumTool, ListPrintsEveryPhotoOfTheDataDirectoryOrOfTheAlbumCreatorsFold
     EXPECT_EQ(run({"list"}).out.count('\n'), 3);
     settings().setValue("Directories/DataDir", m_files.file("unplugged")); // a drive not connected: the default album, and why
     const ToolRun fallback = run({"list"});
-    EXPECT_TRUE(fallback.err.startsWith("vellumo-album: warning: the data folder " + m_files.file("unplugged") + " was not found")) << fallback.err.toStdString();
+    EXPECT_TRUE(fallback.err.startsWith("vellumo-album: warning: The data folder " + m_files.file("unplugged") + " was not found")) << fallback.err.toStdString();
 
     writeAlbum(NumberedRecords(kMaxRecords + 3)); // the first hundred; the file kept as found before the next save
     const QByteArray asFound = ReadBytes(AlbumFilePath(m_data.path()));
