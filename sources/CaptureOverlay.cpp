@@ -13,6 +13,17 @@
 #include <algorithm>
 #include <cstdlib>
 
+namespace {
+
+// From the press to the mouse, the mouse's row and column excluded, in either direction.
+QRect dragArea(QPoint press, QPoint mouse)
+{
+    return {QPoint(std::min(press.x(), mouse.x()), std::min(press.y(), mouse.y())),
+            QSize(std::abs(mouse.x() - press.x()), std::abs(mouse.y() - press.y()))};
+}
+
+} // namespace
+
 CaptureOverlay::CaptureOverlay(const QPixmap &screen, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , m_screen(screen)
@@ -75,17 +86,14 @@ void CaptureOverlay::mousePressEvent(QMouseEvent *event)
 void CaptureOverlay::mouseMoveEvent(QMouseEvent *event)
 {
     if (m_dragging)
-        m_band->setGeometry(QRect(m_origin, event->position().toPoint()).normalized());
+        m_band->setGeometry(dragArea(m_origin, event->position().toPoint()));
 }
 
 void CaptureOverlay::mouseReleaseEvent(QMouseEvent *event)
 {
     if (!m_dragging || event->button() != Qt::LeftButton)
         return;
-    // From the press to the release, the release's row and column excluded.
-    const QPoint end = event->position().toPoint();
-    const QRect area(QPoint(std::min(m_origin.x(), end.x()), std::min(m_origin.y(), end.y())),
-                     QSize(std::abs(end.x() - m_origin.x()), std::abs(end.y() - m_origin.y())));
+    const QRect area = dragArea(m_origin, event->position().toPoint());
     const qreal ratio = m_screen.devicePixelRatio();
     const QRect pixels = QRect(qRound(area.x() * ratio), qRound(area.y() * ratio),
                                qRound(area.width() * ratio), qRound(area.height() * ratio))

@@ -33,26 +33,36 @@ ScreenStill fromPortal(qreal ratio)
 ScreenStill grabEveryScreen(QScreen *primary)
 {
     // X11 grabs its root window, which holds every screen; a platform that grabs a single
-    // screen has the screens put together at their places.
+    // screen has the screens put together.
     const QRect desktop = primary->virtualGeometry();
     QPixmap picture = primary->grabWindow(0);
+    if (!picture.isNull() && picture.deviceIndependentSize().toSize() != desktop.size()) {
+        QList<ScreenGrab> grabs;
+        for (QScreen *screen : primary->virtualSiblings())
+            grabs.append({screen->geometry(), screen->grabWindow(0)});
+        picture = JoinScreenGrabs(desktop, primary->devicePixelRatio(), grabs);
+    }
     if (picture.isNull())
         return {{}, CaptureFailure::kNoGrab};
-    if (picture.deviceIndependentSize().toSize() == desktop.size())
-        return {picture, {}};
-    picture = QPixmap(desktop.size() * primary->devicePixelRatio());
-    picture.setDevicePixelRatio(primary->devicePixelRatio());
-    picture.fill(Qt::black);
-    for (QScreen *screen : primary->virtualSiblings()) {
-        const QPixmap part = screen->grabWindow(0);
-        if (part.isNull())
-            return {{}, CaptureFailure::kNoGrab};
-        QPainter(&picture).drawPixmap(screen->geometry().topLeft() - desktop.topLeft(), part);
-    }
     return {picture, {}};
 }
 
 } // namespace
+
+QPixmap JoinScreenGrabs(const QRect &desktop, qreal ratio, const QList<ScreenGrab> &grabs)
+{
+    QPixmap picture(desktop.size() * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::black);
+    QPainter painter(&picture);
+    for (const ScreenGrab &grab : grabs) {
+        if (grab.picture.isNull())
+            return {};
+        painter.drawPixmap(grab.geometry.topLeft() - desktop.topLeft(), grab.picture);
+    }
+    painter.end();
+    return picture;
+}
 
 ScreenStill TakeScreenStill()
 {

@@ -1,5 +1,5 @@
 // The picture sources and the album window on real desktops: a headless sway with the screenshot
-// portal, from scripts/wayland-session, and an X server in memory (Xvfb).
+// portal, from scripts/wayland-session, an X server in memory (Xvfb), and two screens of Qt's offscreen platform.
 #include "album/AlbumLock.h"
 #include "windows/PreviewPanel.h"
 #include "windows/PictureEditorDlg.h"
@@ -132,4 +132,22 @@ TEST_F(DesktopTest, X11ProgramGivenAnImageFileAddsItWithTheKeysAUserPresses)
     EXPECT_EQ(vellumo.state() || vellumo.exitStatus() ? -1 : vellumo.exitCode(), 0) << vellumo.readAllStandardError().data();
     EXPECT_EQ(NamesInFile(m_data.path()), QStringList({"New Picture"}));
     EXPECT_EQ(QImage(picture(0)).size(), QSize(160, 160));
+}
+
+// Two screens that are grabbed one at a time (Qt's offscreen platform, tests/desktop/two-screens.json):
+// one still of the whole desktop, and one overlay over it, on which a drag may cross from one to the other.
+TEST(TwoScreens, OneStillAndOneOverlayCoverBoth)
+{
+    ASSERT_EQ(QGuiApplication::screens().size(), 2);
+    QRect covered;
+    OnNextModal<CaptureOverlay>([&covered](CaptureOverlay &overlay) {
+        covered = overlay.geometry();
+        QTest::mousePress(&overlay, Qt::LeftButton, {}, {390, 150});
+        QTest::mouseRelease(&overlay, Qt::LeftButton, {}, {420, 170});
+    });
+    QImage area;
+    QString failure;
+    EXPECT_EQ(CaptureScreenArea(area, failure), 0) << qPrintable(failure);
+    EXPECT_EQ(covered, QRect(0, 0, 800, 600));
+    EXPECT_EQ(area.size(), QSize(30, 20));
 }

@@ -1,6 +1,9 @@
+#include "imaging/TestImages.h"
 #include "windows/NameDlg.h"
 #include "windows/PictureEditorDlg.h"
+#include "sources/CaptureOverlay.h"
 #include "sources/PortalResponse.h"
+#include "sources/ScreenStill.h"
 #include "sources/ScanDevice.h"
 #include "sources/ScanSourceDlg.h"
 #include "support/AlbumWindowFixture.h"
@@ -12,6 +15,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QProgressDialog>
+#include <QRubberBand>
 
 namespace {
 
@@ -180,4 +184,52 @@ TEST(PortalResponse, OnlyASuccessNamingALocalFileGivesAStill)
         EXPECT_EQ(still.file + '|' + still.failure, r.file + ('|' + r.failure)) << r.response << ' ' << r.uri;
     }
     EXPECT_EQ(PortalRequestPath(":1.42", "v7"), "/org/freedesktop/portal/desktop/request/1_42/v7");
+}
+
+// A still at twice the device pixels (150 by 100 on the screen): what the mouse and keys take from it.
+TEST(CaptureOverlay, ADragTakesTheStillsPixelsUnderItAtItsRatioAndNothingElseDoes)
+{
+    QPixmap still = QPixmap::fromImage(testimg::photoLike(300, 200, 5));
+    still.setDevicePixelRatio(2);
+    using Do = std::function<void(CaptureOverlay &)>;
+    const auto drag = [](QPoint from, QPoint to) { return Do([=](CaptureOverlay &o) { QTest::mousePress(&o, Qt::LeftButton, {}, from); QTest::mouseRelease(&o, Qt::LeftButton, {}, to); }); };
+    const struct { const char *why; Do user; QRect area; } rows[] = {
+        {"up and left, the band showing on the way what is taken", [](CaptureOverlay &o) {
+            QTest::mousePress(&o, Qt::LeftButton, {}, {40, 50});
+            QTest::mouseMove(&o, {30, 45});
+            EXPECT_EQ(o.findChild<QRubberBand *>()->geometry(), QRect(30, 45, 10, 5)) << "band";
+            QTest::mouseRelease(&o, Qt::LeftButton, {}, {10, 20}); }, {20, 40, 60, 60}},
+        {"over the still's edge: cut there", drag({140, 90}, {200, 150}), {280, 180, 20, 20}},
+        {"beside the still", drag({160, 10}, {200, 50}), {}},
+        {"the middle button, a move, a right release and a key other than Escape do nothing", [](CaptureOverlay &o) {
+            QTest::mouseMove(&o, {5, 5});
+            QTest::mouseClick(&o, Qt::MiddleButton, {}, {1, 1});
+            QTest::mousePress(&o, Qt::LeftButton, {}, {2, 3});
+            QTest::mouseRelease(&o, Qt::RightButton, {}, {9, 9});
+            QTest::keyClick(&o, Qt::Key_A);
+            QTest::mouseRelease(&o, Qt::LeftButton, {}, {4, 4}); }, {4, 6, 4, 2}},
+    };
+    for (const auto &r : rows) {
+        CaptureOverlay overlay(still);
+        OnNextModal<CaptureOverlay>(r.user);
+        EXPECT_EQ(overlay.exec(), r.area.isNull() ? -1 : 0) << r.why;
+        EXPECT_EQ(overlay.captured(), r.area.isNull() ? QImage() : still.toImage().copy(r.area)) << r.why;
+    }
+}
+
+// Where each screen is grabbed on its own: the grabs at their places, black where no screen is.
+TEST(ScreenStill, ScreensGrabbedOneByOneArePutTogetherAtTheirPlaces)
+{
+    QPixmap left(200, 100), right(300, 400);   // at twice the pixels: 100 by 50 and 150 by 200
+    left.fill(Qt::red);
+    right.fill(Qt::blue);
+    left.setDevicePixelRatio(2);
+    right.setDevicePixelRatio(2);
+    const QImage joined = JoinScreenGrabs({-100, -20, 250, 200}, 2, {{{-100, 0, 100, 50}, left}, {{0, -20, 150, 200}, right}}).toImage();
+    ASSERT_EQ(joined.size(), QSize(500, 400));
+    const struct { int x, y; QRgb color; } points[] = {{0, 40, qRgb(255, 0, 0)}, {199, 139, qRgb(255, 0, 0)}, {0, 39, qRgb(0, 0, 0)},
+                                                      {199, 140, qRgb(0, 0, 0)}, {200, 0, qRgb(0, 0, 255)}, {499, 399, qRgb(0, 0, 255)}};
+    for (const auto &p : points)
+        EXPECT_EQ(joined.pixel(p.x, p.y), p.color) << p.x << ',' << p.y;
+    EXPECT_TRUE(JoinScreenGrabs({0, 0, 250, 200}, 1, {{{0, 0, 100, 50}, left}, {{100, 0, 150, 200}, {}}}).isNull()) << "a screen without a picture";
 }
