@@ -1,5 +1,6 @@
 // Saves a picture of each window of the album creator on real photographs, for the README.
-// Run it through scripts/screenshots, under Xvfb: vellumo_screenshot_tour OUT_DIR DATA_DIR PHOTO...
+// It checks nothing. Run it through scripts/screenshots, under Xvfb:
+// vellumo_screenshot_tour OUT_DIR DATA_DIR PHOTO...
 #include "windows/AlbumDlg.h"
 #include "windows/AboutDlg.h"
 #include "widgets/MessageBox.h"
