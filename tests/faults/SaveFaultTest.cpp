@@ -3,11 +3,13 @@
 #include "ChildProcess.h"
 
 #include "album/Settings.h"
+#include "cli/AlbumTool.h"
 #include "imaging/AtomicFile.h"
 #include "support/AlbumWindowFixture.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTextStream>
 
 namespace {
 
@@ -81,6 +83,36 @@ TEST_F(AlbumWindowTest, EveryFailedAlbumSaveKeepsThePreviousFileAndSaysWhy)
     ASSERT_TRUE(QDir(album).removeRecursively());
     EXPECT_TRUE(dlg.SaveAlbum());
     EXPECT_EQ(NamesInFile(m_data.path()).size(), 9);
+}
+
+// The tool's add writes the picture, then the album: when the album cannot be saved, the picture goes again.
+TEST_F(AlbumWindowTest, AToolAddWhoseAlbumCannotBeSavedLeavesNothingAndSaysWhy)
+{
+    TempDir files;
+    ASSERT_TRUE(QImage(300, 200, QImage::Format_RGB32).save(files.file("photo.png")));
+    const QString album = AlbumFilePath(m_data.path());
+    static int renames;
+    const struct { const char *why; QByteArray trailing; QString said; } rows[] = {
+        {"the album's rename failing", {}, "cannot save the album file " + album + ". Input/output error."},
+        {"its backup's name taken by a folder", "x", "cannot keep the album file " + album + " as " + album + ".bak. Is a directory."},
+    };
+    for (const auto &r : rows) {
+        writeAlbum(NumberedRecords(2, m_data.path()));
+        WriteBytes(album, ReadBytes(album) + r.trailing);
+        ASSERT_TRUE(r.trailing.isEmpty() || QDir().mkpath(album + ".bak"));
+        const QByteArray before = ReadBytes(album);
+        const QStringList entries = EntryNames(m_data.path());
+        renames = 0;
+        if (r.trailing.isEmpty())   // the picture's rename goes through, the album's fails
+            imaging::setAtomicWriteFaultHook([](AtomicWriteStep step) { return step == AtomicWriteStep::Rename && ++renames == 2; });
+        QString said;
+        QTextStream out(&said);
+        EXPECT_EQ(RunAlbumTool({"add", "--data-dir", m_data.path(), files.file("photo.png")}, out, out), 1) << r.why;
+        imaging::setAtomicWriteFaultHook(nullptr);
+        EXPECT_TRUE(said.endsWith("vellumo-album: " + r.said + "\n")) << r.why << ": " << qPrintable(said);
+        EXPECT_EQ(ReadBytes(album), before) << r.why;
+        EXPECT_EQ(EntryNames(m_data.path()), entries) << r.why;
+    }
 }
 
 TEST(SettingsFault, AFolderThatBecameAFileMakesSyncFail)
