@@ -6,9 +6,13 @@
 
 #include "cli/AlbumTool.h"
 #include "imaging/AtomicFile.h"
+#include "imaging/JpegDecoder.h"
+#include "imaging/TestImages.h"
 #include "support/AlbumWindowFixture.h"
 
+#include <QBuffer>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <QTextStream>
 
 #include <sys/stat.h>
@@ -122,6 +126,11 @@ TEST(Bounds, HugeClaimsAreRefusedWithoutAllocatingOrReadingThem)
         return RunInChild([&] { return ImgBitmap().Load(path) ? 1 : 0; }, RLIMIT_AS, 256 << 20);
     };
     const QByteArray sparse; // a gigabyte of zeros that takes no disk
+    QBuffer progressive; // its last scan then repeated: 600 scans of warnings, each decoded again
+    QImageWriter writer(&progressive, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    ASSERT_TRUE(writer.write(testimg::photoLike(64, 48, 3)));
+    const QByteArray jpeg = progressive.data(), lastScan = jpeg.mid(jpeg.lastIndexOf("\xFF\xDA")).chopped(2);
     const std::pair<const char *, QByteArray> files[] = {
         {"bomb.bmp", crafted::bmpHeader(60000, 60000)}, {"bomb.png", crafted::pngHeader(60000, 60000)},
         {"bomb.pcx", crafted::pcxHeader(60000, 60000)}, {"rle-bomb.bmp", crafted::emptyRunLengthBmp(60000, 60000)},
@@ -129,7 +138,7 @@ TEST(Bounds, HugeClaimsAreRefusedWithoutAllocatingOrReadingThem)
         {"large.png", crafted::pngHeader(16000, 16000)}, // 256 megapixels
         {"large-rle.bmp", crafted::emptyRunLengthBmp(20000, 12600)},
         {"x.jpg", sparse}, {"x.bmp", sparse}, {"x.png", sparse}, {"x.gif", sparse}, {"x.tif", sparse},
-        {"x.tga", sparse}, {"x.pcx", sparse}, {"x.psd", sparse}};
+        {"x.tga", sparse}, {"x.pcx", sparse}, {"x.psd", sparse}, {"scans.jpg", jpeg.chopped(2) + lastScan.repeated(600) + "\xFF\xD9"}};
     constexpr off_t kGigabyte = off_t(1) << 30;
     for (const auto &[name, bytes] : files) {
         const QString path = dir.file(name);
@@ -142,6 +151,8 @@ TEST(Bounds, HugeClaimsAreRefusedWithoutAllocatingOrReadingThem)
         EXPECT_LT(IoCount("rchar:") - before, kGigabyte / 16) << name;
         QFile::remove(path);
     }
+    const std::atomic<bool> calledOff{true};   // the editor closed before its full picture came
+    EXPECT_TRUE(imaging::decodeJpeg({reinterpret_cast<const uint8_t *>(jpeg.constData()), size_t(jpeg.size())}, 1, &calledOff).isNull());
     // The same child loads a picture that fits, so its limit is no reason for a refusal.
     WriteBytes(dir.file("fits.bmp"), crafted::emptyRunLengthBmp(1000, 1000));
     EXPECT_EQ(loadInChild(dir.file("fits.bmp")), 1);
