@@ -157,6 +157,11 @@ TEST(BitmapLoad, ReadsEachFormatAndRefusesItCutOffDamagedOrMissing)
         files << dir.file(QString("sample.") + format);
         EXPECT_TRUE(photo.save(files.back(), format, 95) || QProcess::execute("convert", {files[1], files.back()}) == 0) << format;
     }
+    // A GIF with a comment and a graphic control block; a JPEG with fill bytes before its markers.
+    files << dir.file("comment.gif") << dir.file("filled.jpg");
+    ASSERT_EQ(QProcess::execute("convert", {files[1], "-comment", "Vellumo", "-dispose", "2", files[files.size() - 2]}), 0);
+    const QByteArray jpeg = ReadBytes(files[2]);
+    WriteBytes(files.back(), QByteArray(jpeg).insert(jpeg.size() - 2, "\xFF\xFF").insert(jpeg.indexOf("\xFF\xDB"), "\xFF\xFF\xFF"));
     for (const QString &path : files) {
         const QImage whole = loaded(path);
         const bool lossy = path.endsWith("jpg") || path.endsWith("webp") || path.endsWith("gif");
