@@ -157,6 +157,10 @@ TEST(BitmapLoad, ReadsEachFormatAndRefusesItCutOffDamagedOrMissing)
         files << dir.file(QString("sample.") + format);
         EXPECT_TRUE(photo.save(files.back(), format, 95) || QProcess::execute("convert", {files[1], files.back()}) == 0) << format;
     }
+    for (const char *raw : {"raw.psd", "raw.psb", "raw.sgi"}) { // uncompressed; Photoshop's large document format
+        files << dir.file(raw);
+        EXPECT_EQ(QProcess::execute("convert", {files[1], "-compress", "none", files.back()}), 0) << raw;
+    }
     // A GIF with a comment and a graphic control block; a JPEG with fill bytes before its markers.
     files << dir.file("comment.gif") << dir.file("filled.jpg");
     ASSERT_EQ(QProcess::execute("convert", {files[1], "-comment", "Vellumo", "-dispose", "2", files[files.size() - 2]}), 0);
