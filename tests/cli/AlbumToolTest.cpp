@@ -10,6 +10,7 @@
 #include "imaging/FileBytes.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 
 #include <gtest/gtest.h>
@@ -215,14 +216,19 @@ TEST_F(AlbumTool, AddAppendsTheEditorsPictureNamedAfterTheFileUntilTheAlbumIsFul
 
 TEST_F(AlbumTool, RemoveRenameAndMoveChangeTheAlbumAsTheWindowDoes)
 {
-    for (const char *name : {"p0.bmp", "p1.bmp", "p7.bmp"})
+    for (const char *name : {"p0.bmp", "p1.bmp", "p7.bmp", "p07.bmp"})
         WriteBytes(m_data.file(name), name);
-    const QString foreign = image("p3.bmp", {1, 1});
-    writeAlbum({MakeRecord("zero", m_data.file("p0.bmp"), 1), MakeRecord("foreign", foreign, 1), MakeRecord("seven", m_data.file("p7.bmp"), 2),
-                MakeRecord("gone", m_data.file("p9.bmp"), 1)});
-    EXPECT_TRUE(onData({"remove", "2"}).err.contains(foreign) && QFile::exists(foreign)) << "not the album's: left, and said so";
+    // Not the album's own pictures: in another folder, a link to it, a folder, a name the album does not give.
+    const QStringList foreign = {image("p3.bmp", {1, 1}), m_data.file("p5.bmp"), m_data.file("p4.bmp"), m_data.file("p07.bmp")};
+    ASSERT_TRUE(QFile::link(foreign[0], foreign[1]) && QDir().mkdir(foreign[2]));
+    std::vector<PhotoRecord> records = {MakeRecord("zero", m_data.file("p0.bmp"), 1), MakeRecord("seven", m_data.file("p7.bmp"), 2), MakeRecord("gone", m_data.file("p9.bmp"), 1)};
+    for (const QString &path : foreign)
+        records.insert(records.end() - 2, MakeRecord("foreign", path, 1));
+    writeAlbum(records);
+    for (const QString &path : foreign)
+        EXPECT_TRUE(onData({"remove", "2"}).err.contains(path) && QFileInfo(path).isReadable()) << "not the album's: left, and said so: " << qPrintable(path);
     EXPECT_EQ(onData({"remove", "2"}).err + onData({"remove", "2"}).err, "") << "a missing picture is no reason to keep the photo";
-    EXPECT_EQ(EntryNames(m_data.path()), QStringList({"Photos.dat", "p0.bmp", "p1.bmp"}));
+    EXPECT_EQ(EntryNames(m_data.path()), QStringList({"Photos.dat", "p0.bmp", "p07.bmp", "p1.bmp", "p4.bmp", "p5.bmp"}));
     EXPECT_EQ(NamesInFile(m_data.path()), QStringList{"zero"});
     WriteBytes(AlbumFilePath(m_data.path()), EncodeAlbum(NumberedRecords(3, m_data.path())) + "cut"); // a partial record, kept as found
     const std::pair<QStringList, QStringList> edits[] = {
