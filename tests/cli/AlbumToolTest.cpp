@@ -90,6 +90,7 @@ TEST_F(AlbumTool, OptionsAreTakenToBothEndsOfTheirRangesAndWrongUsageTouchesNoth
         {{"list", "extra"}, 2, "vellumo-album list"}, {{"render", "a.png"}, 2, "IMAGE OUT.bmp"}, {{"remove"}, 2, "remove POS"},
         {{"rename", "1"}, 2, "rename POS NAME"}, {{"add", "a.png", "--name"}, 2, "--name"},
         {{"add", "--gray", "4", "--gray", "16", "a.png"}, 2, "--gray"}, {{"list", "--data-dir="}, 2, "--data-dir"},
+        {render({"--crop", "0,1,5,2147483647"}), 2, "--crop"}, {{"render", "--", "-a.png", "--gray"}, 1, "-a.png"}, // options end at --
     };
     for (const auto &r : rows)
         ExpectOneLine(run(r.arguments), r.status, r.named, r.arguments);
