@@ -86,7 +86,8 @@ TEST_F(AlbumWindowTest, EveryFailedAlbumSaveKeepsThePreviousFileAndSaysWhy)
 }
 
 // The tool's add writes the picture, then the album: when the album cannot be saved, the picture goes again.
-TEST_F(AlbumWindowTest, AToolAddWhoseAlbumCannotBeSavedLeavesNothingAndSaysWhy)
+// An album that cannot be backed up is not saved, by the tool or the window.
+TEST_F(AlbumWindowTest, AnAlbumThatCannotBeSavedOrBackedUpIsLeftWithoutTheAddedPictureAndSaysWhy)
 {
     TempDir files;
     ASSERT_TRUE(QImage(300, 200, QImage::Format_RGB32).save(files.file("photo.png")));
@@ -113,6 +114,13 @@ TEST_F(AlbumWindowTest, AToolAddWhoseAlbumCannotBeSavedLeavesNothingAndSaysWhy)
         EXPECT_EQ(ReadBytes(album), before) << r.why;
         EXPECT_EQ(EntryNames(m_data.path()), entries) << r.why;
     }
+    CAlbumDlg dlg;   // the window too: the album it could not back up is left as it was
+    open(dlg);
+    const QByteArray before = ReadBytes(album);
+    const size_t shown = m_messages.shown().size();
+    EXPECT_FALSE(dlg.SaveAlbum());
+    EXPECT_EQ(shownSince(shown), "Error: Error saving photo album.  Is a directory.");
+    EXPECT_EQ(ReadBytes(album), before);
 }
 
 TEST(SettingsFault, AFolderThatBecameAFileMakesSyncFail)
