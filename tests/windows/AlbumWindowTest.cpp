@@ -9,6 +9,7 @@
 #include <QAbstractEventDispatcher>
 #include <QDir>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QPointer>
 #include <QStyle>
 
@@ -133,6 +134,27 @@ static QStringList ClippedTexts(const QWidget *root)
             check(button->text(), needed, button->size());
     }
     return clipped;
+}
+
+// The real box, as a user meets it: its caption, text, icon and buttons; closing a question answers No.
+TEST(MessageBox, ShowsWhatItIsGivenAndAnswersWithTheKeyPressed)
+{
+    const struct { MessageButtons buttons; MessageIcon icon; Qt::Key key; MessageAnswer answer; QMessageBox::Icon shown; } rows[] = {
+        {MessageButtons::YesNo, MessageIcon::None, Qt::Key_Y, MessageAnswer::Yes, QMessageBox::NoIcon},
+        {MessageButtons::YesNo, MessageIcon::Exclamation, Qt::Key_N, MessageAnswer::No, QMessageBox::Warning},
+        {MessageButtons::YesNo, MessageIcon::None, Qt::Key_Escape, MessageAnswer::No, QMessageBox::NoIcon},
+        {MessageButtons::Ok, MessageIcon::Exclamation, Qt::Key_Escape, MessageAnswer::Ok, QMessageBox::Warning},
+    };
+    for (const auto &r : rows) {
+        QString seen;
+        OnNextModal<QMessageBox>([&seen, &r](QMessageBox &box) {
+            seen = box.windowTitle() + '|' + box.text() + '|' + QString::number(box.icon()) + '|' + QString::number(box.standardButtons());
+            QTest::keyClick(&box, r.key);
+        });
+        EXPECT_EQ(ShowMessageBox(nullptr, "Text", "Caption", r.buttons, r.icon), r.answer) << int(r.key);
+        const int buttons = r.buttons == MessageButtons::Ok ? QMessageBox::Ok : QMessageBox::Yes | QMessageBox::No;
+        EXPECT_EQ(seen, "Caption|Text|" + QString::number(r.shown) + '|' + QString::number(buttons)) << int(r.key);
+    }
 }
 
 TEST(Splash, ShowsItsPictureForThreeSecondsOrUntilEscapeOrEnter)
