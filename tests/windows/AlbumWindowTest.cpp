@@ -86,7 +86,7 @@ TEST_F(AlbumWindowTest, AtStartItSaysWhatIsWrongAndSavesOverNothingItCouldNotKee
     }
 }
 
-TEST_F(AlbumWindowTest, AnEmptyAlbumShowsTheNoticeAndHelpOpensOnePageThatGoesWithTheWindow)
+TEST_F(AlbumWindowTest, AnEmptyAlbumShowsTheNoticeAlsoOnceItsLastPhotoIsRemovedAndHelpOpensOnePage)
 {
     QPointer<HelpWindow> help;
     {
@@ -102,6 +102,12 @@ TEST_F(AlbumWindowTest, AnEmptyAlbumShowsTheNoticeAndHelpOpensOnePageThatGoesWit
         EXPECT_EQ(dlg.findChildren<HelpWindow *>().size(), 1);
     }
     EXPECT_TRUE(help.isNull());
+    CAlbumDlg dlg;   // its last photo removed, an album is shown as an empty one
+    openWith(dlg, 1);
+    m_messages.answer(MessageAnswer::Yes);
+    command(dlg, AlbumId::RemovePhoto);
+    EXPECT_EQ(state(dlg), " | A | fpsc");
+    EXPECT_TRUE(dlg.findChild<PreviewPanel *>("1006")->isShowingNotice());
 }
 
 // Texts of labels, buttons and radio buttons under root that do not fit their control at its

@@ -121,6 +121,7 @@ TEST_F(KeyboardTest, ExitEnterAndTheCloseBoxSaveInListOrderEscapeDoesNotAndEnter
         {"Enter in the list", enterOn("1005"), "", true}, {"the close box", [](CAlbumDlg &d) { d.close(); }, "", true},
         {"Escape", [](CAlbumDlg &d) { QTest::keyClick(&d, Qt::Key_Escape); }, "", false}, {"Enter on Add Photo opens the file chooser", enterOn("1000"), "QFileDialog", false},
         {"Ctrl+O opens the file chooser", ctrl(Qt::Key_O), "QFileDialog", false}, {"Ctrl+V pastes", ctrl(Qt::Key_V), "Copy from Clipboard: You must first copy an image to the clipboard. (!)", false},
+        {"Help, About", [](CAlbumDlg &d) { menuItem(d, AlbumId::MenuAbout)->trigger(); }, "CAboutDlg", false},
     };
     for (const Row &r : rows) {
         CAlbumDlg dlg;
