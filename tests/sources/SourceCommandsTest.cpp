@@ -13,6 +13,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QProgressDialog>
 #include <QRubberBand>
@@ -68,6 +69,8 @@ TEST_F(SourceCommandsTest, EachSourceAddsThroughTheEditorOrSaysWhyNot)
          "Add Photo: There was an reading the picture file. (!)", {}},
         {"no image to paste", [&] { QApplication::clipboard()->setText("words"); command(dlg, AlbumId::MenuPaste); }, {},
          "Copy from Clipboard: You must first copy an image to the clipboard. (!)", {}},
+        {"a damaged image to paste", [&] { auto *data = new QMimeData; data->setData("application/x-qt-image", "no image");
+            QApplication::clipboard()->setMimeData(data); command(dlg, AlbumId::MenuPaste); }, {}, "Copy from Clipboard: There was an error copying the image from the clipboard. (!)", {}},
         {"Add Photo", [&] { choose(writePhoto("beach.png"), AlbumId::AddPhoto); }, {"Beach"}, {}, {"Beach"}},
         {"Paste", [&] { QApplication::clipboard()->setImage(QImage(writePhoto("copied.png"))); command(dlg, AlbumId::MenuPaste); },
          {"Pasted"}, {}, {"Beach"}},
