@@ -5,6 +5,7 @@
 #include "support/TempDir.h"
 
 #include "imaging/Bitmap.h"
+#include "imaging/EncodedCompleteness.h"
 #include "imaging/ExifOrientation.h"
 #include "imaging/ImageFile.h"
 
@@ -309,3 +310,23 @@ TEST(LegacyReaders, FilesDecodeToTheirPixelsOrAreRefusedAndCutOffCopiesAreRefuse
 }
 
 } // namespace
+
+// Formats whose readers fill in what is cut off are judged by their structure: JPEG marker segments and scans
+// up to the end marker, BMP pixels from their offset, GIF blocks up to the first image's data.
+TEST(EncodedCompleteness, AFileIsCompleteWhenItsStructureReachesItsEnd)
+{
+    const QByteArray bmp24 = bmp(bmpInfo(2, 2, 24, 0), {}, QByteArray(16, 0)), gif = "GIF89a" + QByteArray(7, 0);
+    const struct { const char *format; QByteArray bytes; bool complete; } rows[] = {
+        {"jpeg", QByteArray::fromHex("ffd8ffd9"), true}, {"jpeg", QByteArray::fromHex("ffd8ff"), false}, {"jpg", QByteArray::fromHex("ffd9ffd9"), false},
+        {"jpeg", QByteArray::fromHex("ffd800ffd9"), false}, {"jpeg", QByteArray::fromHex("ffd8ffffff"), false}, {"jpeg", QByteArray::fromHex("ffd8ffd0ffd9"), true},
+        {"jpeg", QByteArray::fromHex("ffd8ffe000"), false}, {"jpeg", QByteArray::fromHex("ffd8ffe00001ffd9"), false}, {"jpeg", QByteArray::fromHex("ffd8ffe00004ffd9"), false},
+        {"jpeg", QByteArray::fromHex("ffd8ffda000212ff00ffd334ffffd9"), true}, {"jpeg", QByteArray::fromHex("ffd8ffda00021234ff"), false},
+        {"jpeg", QByteArray::fromHex("ffd8ffda000212"), false}, {"bmp", bmp24, true}, {"bmp", bmp24.chopped(1), false}, {"dib", "BA" + bmp24.mid(2), false},
+        {"bmp", bmp24.left(33), false}, {"bmp", QByteArray(bmp24).replace(10, 4, le32(99)), false}, {"gif", gif.left(12), false}, {"gif", gif + ';', false},
+        {"gif", gif + QByteArray::fromHex("21f904000000"), false}, {"gif", gif + ',' + QByteArray(8, 0), false}, {"png", "cut", true},
+        {"gif", gif + QByteArray::fromHex("21fe0141002c00000000010001000002010100"), true},
+    };
+    for (const auto &r : rows)
+        EXPECT_EQ(imaging::isEncodingComplete(r.format, {reinterpret_cast<const uint8_t *>(r.bytes.constData()), size_t(r.bytes.size())}), r.complete)
+            << r.format << ' ' << r.bytes.toHex().constData();
+}
