@@ -66,10 +66,10 @@ int main(int argc, char **argv)
     StartImaging();
     QDir().mkpath(dataDir);
     // A small album, each photo added by the album tool as the editor would render it.
-    const char *names[] = {"Harbour bridge", "Dragonfly", "Sea", "Summit", "Sunset", "Friends"};
+    const char *names[] = {"Kleiber", "Fossa", "Sea", "Colours"};
     QTextStream err(stderr);
     for (int i = 0; i < photos.size(); ++i)
-        RunAlbumTool({"add", "--data-dir", dataDir, "--name", names[i % 6], "--gray", i % 2 ? "4" : "16",
+        RunAlbumTool({"add", "--data-dir", dataDir, "--name", names[i % 4], "--gray", i % 2 ? "4" : "16",
                       "--contrast", "0", "--full-decode", photos[i]}, err, err);
     Settings settings;
     settings.setDataDir(dataDir);
