@@ -1,5 +1,6 @@
 // The picture sources and the album window on real desktops: a headless sway with the screenshot
-// portal, from scripts/wayland-session, an X server in memory (Xvfb), and two screens of Qt's offscreen platform.
+// portal, from scripts/wayland-session, an X server in memory (Xvfb), and two screens of Qt's
+// offscreen platform.
 #include "album/AlbumLock.h"
 #include "windows/PreviewPanel.h"
 #include "windows/PictureEditorDlg.h"

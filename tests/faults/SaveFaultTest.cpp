@@ -5,6 +5,7 @@
 #include "album/Settings.h"
 #include "cli/AlbumTool.h"
 #include "imaging/AtomicFile.h"
+#include "imaging/TestImages.h"
 #include "support/AlbumWindowFixture.h"
 
 #include <QDir>
@@ -90,7 +91,7 @@ TEST_F(AlbumWindowTest, EveryFailedAlbumSaveKeepsThePreviousFileAndSaysWhy)
 TEST_F(AlbumWindowTest, AnAlbumThatCannotBeSavedOrBackedUpIsLeftWithoutTheAddedPictureAndSaysWhy)
 {
     TempDir files;
-    ASSERT_TRUE(QImage(300, 200, QImage::Format_RGB32).save(files.file("photo.png")));
+    ASSERT_TRUE(testimg::photoLike(300, 200, 1).save(files.file("photo.png")));
     const QString album = AlbumFilePath(m_data.path());
     static int renames;
     const struct { const char *why; QByteArray trailing; QString said; } rows[] = {
